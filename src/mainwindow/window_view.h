@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "model/controls.h"
+#include "model/windows.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace vorn {
+
+class ViewApplication;
+
+// Base of every window of the desktop program: a top-level widget that draws its window state
+// (shown, enabled, caption, height, focus) and its controls from the project, and forwards the
+// user's events to the window logic through the application.
+class WindowView : public QWidget {
+public:
+  WindowView(ViewApplication& app, WindowId id, const char* designCaption);
+
+  WindowId id() const { return id_; }
+  // Brings the window in line with the project; called after every event.
+  void draw();
+
+protected:
+  // Draws the window's own controls.
+  virtual void drawControls() = 0;
+  // The window frame's close button: by default the same as the window's CANCEL or OK, which
+  // each window names here. Returning false keeps the window open.
+  virtual bool frameCloseRequested() = 0;
+
+  void closeEvent(QCloseEvent* event) override;
+
+  ViewApplication& app() { return app_; }
+  // Runs an event of the window logic, then redraws every window.
+  void forward(const std::function<void()>& event);
+
+  static void drawButton(QAbstractButton* w, const CommandButton& state);
+  static void drawCheck(QCheckBox* w, const CheckBox& state);
+  static void drawOption(QRadioButton* w, const OptionButton& state);
+  static void drawText(QLineEdit* w, const TextBox& state);
+  static void drawCombo(QComboBox* w, const ComboBox& state);
+  static void drawLabel(QLabel* w, const Label& state);
+
+private:
+  ViewApplication& app_;
+  WindowId id_;
+  QString designCaption_;
+  int designHeight_ = 0;
+};
+
+}  // namespace vorn

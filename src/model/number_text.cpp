@@ -1,0 +1,195 @@
+#include "model/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace vorn {
+
+namespace {
+
+// Decimal digits (without trailing zeros) and the exponent of the first digit of |value|,
+// rounded to 15 significant digits.
+struct Decimal {
+  std::string digits;
+  int exponent = 0;
+};
+
+Decimal decompose(double magnitude)
+{
+  std::array<char, 64> buf{};
+  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                 std::chars_format::scientific, 14);
+  (void)ec;
+  const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  const auto e = text.find('e');
+  Decimal d;
+  for (char c : text.substr(0, e)) {
+    if (c != '.') {
+      d.digits.push_back(c);
+    }
+  }
+  while (d.digits.size() > 1 && d.digits.back() == '0') {
+    d.digits.pop_back();
+  }
+  std::string_view exp = text.substr(e + 1);
+  if (!exp.empty() && exp.front() == '+') {
+    exp.remove_prefix(1);
+  }
+  std::from_chars(exp.data(), exp.data() + exp.size(), d.exponent);
+  return d;
+}
+
+std::string unsignedText(double magnitude, bool zeroBeforePoint)
+{
+  if (magnitude == 0.0) {
+    return "0";
+  }
+  if (!std::isfinite(magnitude)) {
+    return std::isnan(magnitude) ? "NaN" : "Inf";
+  }
+  const Decimal d = decompose(magnitude);
+  const int n = static_cast<int>(d.digits.size());
+  if (d.exponent <= -5 || d.exponent >= 15) {
+    std::string s = d.digits.substr(0, 1);
+    if (n > 1) {
+      s += '.';
+      s += d.digits.substr(1);
+    }
+    const int e = std::abs(d.exponent);
+    s += d.exponent < 0 ? "E-" : "E+";
+    if (e < 10) {
+      s += '0';
+    }
+    s += std::to_string(e);
+    return s;
+  }
+  if (d.exponent < 0) {
+    return (zeroBeforePoint ? "0." : ".") +
+           std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+  }
+  if (d.exponent >= n - 1) {
+    return d.digits + std::string(static_cast<std::size_t>(d.exponent - (n - 1)), '0');
+  }
+  const auto point = static_cast<std::size_t>(d.exponent + 1);
+  return d.digits.substr(0, point) + "." + d.digits.substr(point);
+}
+
+}  // namespace
+
+std::string padded(double value)
+{
+  const bool negative = std::signbit(value) && value != 0.0;
+  return (negative ? "-" : " ") + unsignedText(std::fabs(value), false);
+}
+
+std::string padded(bool flag)
+{
+  return flag ? " True" : " False";
+}
+
+std::string plain(double value)
+{
+  const bool negative = std::signbit(value) && value != 0.0;
+  return (negative ? "-" : "") + unsignedText(std::fabs(value), true);
+}
+
+std::string plain(bool flag)
+{
+  return flag ? "True" : "False";
+}
+
+double numericValue(std::string_view text)
+{
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') {
+    ++i;
+  }
+  auto isDigit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  const std::size_t mantissaStart = i;
+  std::size_t digits = 0;
+  while (isDigit(i)) {
+    ++i;
+    ++digits;
+  }
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (isDigit(i)) {
+      ++i;
+      ++digits;
+    }
+  }
+  if (digits == 0) {
+    return 0.0;
+  }
+  std::size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t k = i + 1;
+    if (k < text.size() && (text[k] == '+' || text[k] == '-')) {
+      ++k;
+    }
+    if (isDigit(k)) {
+      while (isDigit(k)) {
+        ++k;
+      }
+      end = k;
+    }
+  }
+  // from_chars takes no '+' anywhere the mantissa starts, so the sign is applied here.
+  std::string number(text.substr(mantissaStart, end - mantissaStart));
+  if (const auto e = number.find_first_of("eE"); e != std::string::npos && number[e + 1] == '+') {
+    number.erase(e + 1, 1);
+  }
+  double value = 0.0;
+  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  (void)ptr;
+  if (ec != std::errc()) {
+    return 0.0;
+  }
+  return negative ? -value : value;
+}
+
+double roundHalfEven(double value, int decimals)
+{
+  const double scale = std::pow(10.0, decimals);
+  return std::nearbyint(value * scale) / scale;
+}
+
+std::string picture(double value, std::string_view pictureText)
+{
+  const auto point = pictureText.find('.');
+  const int decimals =
+      point == std::string_view::npos ? 0 : static_cast<int>(pictureText.size() - point - 1);
+  const double rounded = roundHalfEven(value, decimals);
+  std::array<char, 512> buf{};
+  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(rounded),
+                                       std::chars_format::fixed, decimals);
+  if (ec != std::errc()) {
+    return padded(rounded);
+  }
+  std::string text(buf.data(), end);
+  std::string whole = text.substr(0, text.find('.'));
+  std::string fraction = decimals > 0 ? text.substr(text.find('.') + 1) : std::string();
+  while (!fraction.empty() && fraction.back() == '0') {
+    fraction.pop_back();
+  }
+  if (whole == "0") {
+    whole.clear();
+  }
+  std::string result = whole;
+  if (point != std::string_view::npos) {
+    result += '.';
+    result += fraction;
+  }
+  const bool negative = rounded < 0.0;
+  return negative ? "-" + result : result;
+}
+
+}  // namespace vorn
