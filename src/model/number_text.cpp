@@ -67,8 +67,10 @@ std::string unsignedText(double magnitude, bool zeroBeforePoint)
     return s;
   }
   if (d.exponent < 0) {
-    return (zeroBeforePoint ? "0." : ".") +
-           std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    std::string s = zeroBeforePoint ? "0." : ".";
+    s.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    s += d.digits;
+    return s;
   }
   if (d.exponent >= n - 1) {
     return d.digits + std::string(static_cast<std::size_t>(d.exponent - (n - 1)), '0');
@@ -82,7 +84,9 @@ std::string unsignedText(double magnitude, bool zeroBeforePoint)
 std::string padded(double value)
 {
   const bool negative = std::signbit(value) && value != 0.0;
-  return (negative ? "-" : " ") + unsignedText(std::fabs(value), false);
+  std::string s(1, negative ? '-' : ' ');
+  s += unsignedText(std::fabs(value), false);
+  return s;
 }
 
 std::string padded(bool flag)
@@ -93,7 +97,9 @@ std::string padded(bool flag)
 std::string plain(double value)
 {
   const bool negative = std::signbit(value) && value != 0.0;
-  return (negative ? "-" : "") + unsignedText(std::fabs(value), true);
+  std::string s = negative ? "-" : "";
+  s += unsignedText(std::fabs(value), true);
+  return s;
 }
 
 std::string plain(bool flag)
@@ -188,8 +194,10 @@ std::string picture(double value, std::string_view pictureText)
     result += '.';
     result += fraction;
   }
-  const bool negative = rounded < 0.0;
-  return negative ? "-" + result : result;
+  if (rounded < 0.0) {
+    result.insert(result.begin(), '-');
+  }
+  return result;
 }
 
 }  // namespace vorn
