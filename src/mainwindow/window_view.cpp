@@ -49,10 +49,10 @@ void WindowView::draw()
     hide();
   }
   if (w.visible && w.enabled && !w.focus.empty()) {
-    if (auto* target = findChild<QWidget*>(QString::fromStdString(w.focus));
-        target && focusWidget() != target) {
+    if (auto* target = findChild<QWidget*>(QString::fromStdString(w.focus))) {
       target->setFocus(Qt::OtherFocusReason);
     }
+    app_.project().window(id_).focus.clear();
   }
 }
 

@@ -47,7 +47,9 @@ struct WindowState {
   bool enabled = true;
   std::string caption;
   int heightTwips = 0;  // 0: the window's own designed height
-  std::string focus;    // name of the control that has (or is to get) the focus, "" for none
+  // Name of the control that is to get the focus ("Text7"), "" for none. The window logic sets
+  // it; the view gives that control the focus at its next drawing and then clears it.
+  std::string focus;
   friend bool operator==(const WindowState&, const WindowState&) = default;
 };
 
