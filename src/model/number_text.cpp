@@ -109,6 +109,11 @@ std::string plain(bool flag)
 
 double numericValue(std::string_view text)
 {
+  return numericPrefix(text).value;
+}
+
+NumericPrefix numericPrefix(std::string_view text)
+{
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') {
     ++i;
@@ -133,7 +138,7 @@ double numericValue(std::string_view text)
     }
   }
   if (digits == 0) {
-    return 0.0;
+    return {};
   }
   std::size_t end = i;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -157,9 +162,9 @@ double numericValue(std::string_view text)
   const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   (void)ptr;
   if (ec != std::errc()) {
-    return 0.0;
+    return {0.0, end};
   }
-  return negative ? -value : value;
+  return {negative ? -value : value, end};
 }
 
 double roundHalfEven(double value, int decimals)

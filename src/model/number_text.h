@@ -26,6 +26,14 @@ std::string plain(int value) = delete;
 // does a number beyond the range of a double.
 double numericValue(std::string_view text);
 
+// The same reading, also telling where the number ended: `length` is 0 when the text holds no
+// number, otherwise the count of characters (leading blanks included) that formed it.
+struct NumericPrefix {
+  double value = 0.0;
+  std::size_t length = 0;
+};
+NumericPrefix numericPrefix(std::string_view text);
+
 // Rounds to the given number of decimals, halves to the even neighbour, on the double itself.
 double roundHalfEven(double value, int decimals = 0);
 

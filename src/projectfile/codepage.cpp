@@ -1,0 +1,58 @@
+#include "projectfile/codepage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+#include <vector>
+
+namespace vorn {
+
+namespace {
+
+std::optional<std::string> convert(const char* to, const char* from, const std::string& in)
+{
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw std::runtime_error(std::string("no converter from ") + from + " to " + to);
+  }
+  std::string out;
+  std::vector<char> buf(4096);
+  char* src = const_cast<char*>(in.data());
+  std::size_t srcLeft = in.size();
+  std::optional<std::string> result;
+  for (;;) {
+    char* dst = buf.data();
+    std::size_t dstLeft = buf.size();
+    const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    out.append(buf.data(), static_cast<std::size_t>(dst - buf.data()));
+    if (rc != static_cast<std::size_t>(-1)) {
+      if (srcLeft == 0) {
+        result = std::move(out);
+        break;
+      }
+      continue;
+    }
+    if (errno != E2BIG) {
+      break;  // a character the target cannot hold, or a broken sequence
+    }
+  }
+  iconv_close(cd);
+  return result;
+}
+
+}  // namespace
+
+std::optional<std::string> toWindows1256(const std::string& utf8)
+{
+  return convert("CP1256", "UTF-8", utf8);
+}
+
+std::string fromWindows1256(const std::string& bytes)
+{
+  // Every byte has a character in Windows-1256, so this cannot fail on real data.
+  auto text = convert("UTF-8", "CP1256", bytes);
+  return text ? *text : std::string();
+}
+
+}  // namespace vorn

@@ -1,0 +1,316 @@
+#include "projectfile/project_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "model/number_text.h"
+#include "projectfile/codepage.h"
+#include "projectfile/project_file_layout.h"
+
+namespace vorn {
+
+namespace {
+
+// A valid file is about 400 KB; anything far larger is not one and is not read into memory.
+constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
+
+std::string quoted(const std::string& path)
+{
+  return "\"" + path + "\"";
+}
+
+std::string refusal(const std::string& path, const std::string& problem)
+{
+  return "فايل " + quoted(path) + " يک فايل پروژه قابل قبول نميباشد:\n" + problem;
+}
+
+class Writer : public LayoutVisitor {
+public:
+  std::vector<std::string> lines;
+
+  void paddedFlagA(bool& v) override { lines.push_back(padded(v)); }
+  void paddedFlagD(bool& v) override { lines.push_back(padded(v)); }
+  void plainFlagB(bool& v) override { lines.push_back(plain(v)); }
+  void plainFlagD(bool& v) override { lines.push_back(plain(v)); }
+  void paddedNumberE(double& v) override { lines.push_back(padded(v)); }
+  void plainNumberE(double& v) override { lines.push_back(plain(v)); }
+  void flagAsNumberE(bool& v) override { lines.push_back(padded(v ? -1.0 : 0.0)); }
+  void paddedCheckF(int& v) override { lines.push_back(padded(static_cast<double>(v))); }
+  void paddedCheckC(int& v) override { lines.push_back(padded(static_cast<double>(v))); }
+  void plainIndexF(std::int16_t& v) override { lines.push_back(plain(static_cast<double>(v))); }
+  void text(std::string& v) override { lines.push_back(v); }
+  void textAsNumber(std::string& v) override { lines.push_back(padded(numericValue(v))); }
+};
+
+// Marks the lines that are read as a truth word or a number (the only reading that can fail).
+class TruthLines : public LayoutVisitor {
+public:
+  std::vector<bool> isTruth;
+
+  void paddedFlagA(bool&) override { isTruth.push_back(false); }
+  void paddedFlagD(bool&) override { isTruth.push_back(true); }
+  void plainFlagB(bool&) override { isTruth.push_back(false); }
+  void plainFlagD(bool&) override { isTruth.push_back(true); }
+  void paddedNumberE(double&) override { isTruth.push_back(false); }
+  void plainNumberE(double&) override { isTruth.push_back(false); }
+  void flagAsNumberE(bool&) override { isTruth.push_back(false); }
+  void paddedCheckF(int&) override { isTruth.push_back(false); }
+  void paddedCheckC(int&) override { isTruth.push_back(false); }
+  void plainIndexF(std::int16_t&) override { isTruth.push_back(false); }
+  void text(std::string&) override { isTruth.push_back(false); }
+  void textAsNumber(std::string&) override { isTruth.push_back(false); }
+};
+
+const std::vector<bool>& truthLines()
+{
+  static const std::vector<bool> lines = [] {
+    auto scratch = std::make_unique<Project>();
+    TruthLines t;
+    visitLayout(*scratch, t);
+    return t.isTruth;
+  }();
+  return lines;
+}
+
+std::string trimmed(const std::string& s)
+{
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) {
+    return {};
+  }
+  const auto e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+// Splits on CR LF, LF or a lone CR; a final line end starts no further line.
+std::vector<std::string> splitLines(const std::string& text)
+{
+  std::vector<std::string> lines;
+  std::string current;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(current));
+      current.clear();
+      if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
+        ++k;
+      }
+    } else {
+      current.push_back(c);
+    }
+  }
+  if (!current.empty()) {
+    lines.push_back(std::move(current));
+  }
+  return lines;
+}
+
+std::string systemError(int error)
+{
+  return std::strerror(error);
+}
+
+}  // namespace
+
+bool readFlagA(const std::string& line)
+{
+  return line == " True";
+}
+bool readFlagB(const std::string& line)
+{
+  return line == "True";
+}
+int readCheckC(const std::string& line)
+{
+  return line == " 1" ? 1 : 0;
+}
+int readWholeF(const std::string& line)
+{
+  const double v = roundHalfEven(numericValue(line));
+  if (v > 32767.0 || v < -32768.0) {
+    return 0;
+  }
+  return static_cast<int>(v);
+}
+
+std::optional<bool> readFlagD(const std::string& line)
+{
+  std::string word = trimmed(line);
+  for (char& c : word) {
+    if (c >= 'A' && c <= 'Z') {
+      c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  if (word == "true") {
+    return true;
+  }
+  if (word == "false") {
+    return false;
+  }
+  // Otherwise a number that fills the whole line.
+  const NumericPrefix number = numericPrefix(word);
+  if (number.length == 0 || number.length != word.size()) {
+    return std::nullopt;
+  }
+  return number.value != 0.0;
+}
+
+std::vector<std::string> projectFileLines(const Project& project)
+{
+  Writer w;
+  w.lines.reserve(kProjectFileLines);
+  visitLayout(const_cast<Project&>(project), w);  // the writer only reads
+  return w.lines;
+}
+
+std::optional<std::string> checkProjectLines(const std::vector<std::string>& lines)
+{
+  if (lines.size() != static_cast<std::size_t>(kProjectFileLines)) {
+    return "تعداد سطرهاي آن " + std::to_string(lines.size()) + " است، در حاليکه فايل پروژه " +
+           std::to_string(kProjectFileLines) + " سطر دارد";
+  }
+  const auto& truth = truthLines();
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if (truth[k] && !readFlagD(lines[k])) {
+      return "سطر " + std::to_string(k + 1) + " بايد True يا False يا يک عدد باشد ولي \"" +
+             lines[k] + "\" است";
+    }
+  }
+  return std::nullopt;
+}
+
+ProjectFileRead readProjectFile(const std::string& path)
+{
+  namespace fs = std::filesystem;
+  ProjectFileRead r;
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (ec || !fs::exists(status)) {
+    r.error = refusal(path, "اين فايل موجود نيست");
+    return r;
+  }
+  if (fs::is_directory(status)) {
+    r.error = refusal(path, "اين نام يک پوشه است نه يک فايل");
+    return r;
+  }
+  if (!fs::is_regular_file(status)) {
+    r.error = refusal(path, "اين نام يک فايل معمولي نيست");
+    return r;
+  }
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > kLargestFile) {
+    r.error = refusal(path, "اندازه آن براي يک فايل پروژه بسيار بزرگ است");
+    return r;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    r.error = refusal(path, "اين فايل خوانده نميشود (" + systemError(errno) + ")");
+    return r;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    r.error = refusal(path, "اين فايل خوانده نميشود (" + systemError(errno) + ")");
+    return r;
+  }
+  if (bytes.empty()) {
+    r.error = refusal(path, "اين فايل خالي است");
+    return r;
+  }
+  int line = 1;
+  for (std::size_t k = 0; k < bytes.size(); ++k) {
+    const auto c = static_cast<unsigned char>(bytes[k]);
+    if (c == '\n' || (c == '\r' && (k + 1 >= bytes.size() || bytes[k + 1] != '\n'))) {
+      ++line;
+    }
+    if ((c < 0x20 && c != '\r' && c != '\n' && c != '\t') || c == 0x7f) {
+      r.error =
+          refusal(path, "سطر " + std::to_string(line) +
+                            " نويسه اي دارد که در هيچ متني نمي آيد (کد " + std::to_string(c) + ")");
+      return r;
+    }
+  }
+  std::vector<std::string> lines = splitLines(bytes);
+  for (auto& l : lines) {
+    l = fromWindows1256(l);
+  }
+  if (auto problem = checkProjectLines(lines)) {
+    r.error = refusal(path, *problem);
+    return r;
+  }
+  r.lines = std::move(lines);
+  return r;
+}
+
+std::optional<std::string> writeProjectFile(const Project& project, const std::string& path)
+{
+  namespace fs = std::filesystem;
+  const std::string failed = "فايل " + quoted(path) + " ذخيره نشد: ";
+  std::string bytes;
+  bytes.reserve(512 * 1024);
+  for (const std::string& line : projectFileLines(project)) {
+    auto encoded = toWindows1256(line);
+    if (!encoded) {
+      return failed + "متن \"" + line +
+             "\" نويسه اي دارد که در فايل پروژه نگهداري نميشود. لطفا آن را اصلاح نماييد";
+    }
+    bytes += *encoded;
+    bytes += "\r\n";
+  }
+
+  const fs::path target(path);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    return failed + systemError(errno);
+  }
+  auto fail = [&](int error) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return failed + systemError(error);
+  };
+  // The new file gets the permissions an ordinary new file would get.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  struct stat old {};
+  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
+  if (::fchmod(fd, mode) != 0) {
+    return fail(errno);
+  }
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return fail(errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0) {
+    return fail(errno);
+  }
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return failed + systemError(error);
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return failed + systemError(error);
+  }
+  return std::nullopt;
+}
+
+}  // namespace vorn

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+
+namespace vorn {
+
+// The lines of the project file for the project as it stands (UTF-8, no line ends).
+std::vector<std::string> projectFileLines(const Project& project);
+
+// Writes the project file: Windows-1256, CR LF after every line. The file is written beside the
+// target under a temporary name and renamed over it only when complete, so a failed save leaves
+// any earlier file whole. Gives the message to show when the file could not be written.
+std::optional<std::string> writeProjectFile(const Project& project, const std::string& path);
+
+// A project file read and checked as a whole before anything of it is used.
+struct ProjectFileRead {
+  std::vector<std::string> lines;  // UTF-8, exactly kProjectFileLines of them when ok
+  std::string error;               // the message to show when the file is refused
+  bool ok() const { return error.empty(); }
+};
+ProjectFileRead readProjectFile(const std::string& path);
+
+// Checks lines that claim to be a project file: their count and every line that must hold a
+// truth word or a number. Gives the problem, or nothing when the lines can be read.
+std::optional<std::string> checkProjectLines(const std::vector<std::string>& lines);
+
+// Reading rules of single lines.
+bool readFlagA(const std::string& line);  // exactly " True"
+bool readFlagB(const std::string& line);  // exactly "True"
+int readCheckC(const std::string& line);  // 1 exactly for " 1"
+// A truth word in any case or a number; nothing when the line is neither.
+std::optional<bool> readFlagD(const std::string& line);
+int readWholeF(const std::string& line);  // numeric value rounded half to even
+
+}  // namespace vorn

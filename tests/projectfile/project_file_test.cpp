@@ -1,0 +1,406 @@
+#include "projectfile/project_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "model/number_text.h"
+#include "projectfile/project_file_layout.h"
+#include "projectfile/project_file_reader.h"
+
+namespace vorn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Line number of value k of story s, and of trailing line Tn.
+int storyLine(int s, int k)
+{
+  return kLeadingLines + kStoryBlockLines * (s - 1) + k;
+}
+int trailingLine(int n)
+{
+  return kLeadingLines + kStoryBlockLines * kMaxStories + n;
+}
+
+class TempDir {
+public:
+  TempDir()
+  {
+    std::string pattern = (fs::temp_directory_path() / "vorn-file-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~TempDir()
+  {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, ec);
+    fs::remove_all(path_, ec);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+  fs::path path_;
+};
+
+std::string slurp(const std::string& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void spit(const std::string& path, const std::string& bytes)
+{
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines)
+{
+  std::string s;
+  for (const auto& l : lines) {
+    s += l + "\r\n";
+  }
+  return s;
+}
+
+TEST(ProjectFileLines, NewProjectHasTheKnownKeyLines)
+{
+  auto p = std::make_unique<Project>();
+  p->ButtonState[1] = p->ButtonState[2] = p->ButtonState[3] = true;
+  p->ButtonState[4] = p->ButtonState[5] = p->ButtonState[6] = p->ButtonState[14] = true;
+  const auto lines = projectFileLines(*p);
+  ASSERT_EQ(lines.size(), 15765u);
+  auto line = [&](int n) { return lines.at(static_cast<std::size_t>(n - 1)); };
+  for (int n : {1, 2, 3, 4, 5, 6, 14}) {
+    EXPECT_EQ(line(n), " True") << "line " << n;
+  }
+  for (int n : {8, 9, 10, 11, 12, 13, 15, 16, 17}) {
+    EXPECT_EQ(line(n), " False") << "line " << n;
+  }
+  EXPECT_EQ(line(18), " 0");
+  EXPECT_EQ(line(19), " True");
+  EXPECT_EQ(line(20), " False");
+  EXPECT_EQ(line(21), "6");
+  EXPECT_EQ(line(24), "A=0.35");
+  EXPECT_EQ(line(25), " .35");
+  EXPECT_EQ(line(26), " True");  // soil type 1
+  EXPECT_EQ(line(31), " True");  // I = 1.0
+  EXPECT_EQ(line(34), "1");      // plain numbers: i, R, systems
+  EXPECT_EQ(line(35), "6");
+  EXPECT_EQ(line(37), "10");
+  EXPECT_EQ(line(39), "False");
+  EXPECT_EQ(line(42), " 1");
+  EXPECT_EQ(line(46), " 1");  // the analytical period box "1.0" is kept as its number
+  EXPECT_EQ(line(48), " 3");
+  EXPECT_EQ(line(49), " 1");
+  EXPECT_EQ(line(52), " True");
+  EXPECT_EQ(line(53), " False");
+  EXPECT_EQ(line(54), "100");
+  EXPECT_EQ(line(66), "0.6");
+  EXPECT_EQ(line(67), "True");
+  EXPECT_EQ(line(68), "False");
+  EXPECT_EQ(line(78), "0.1");
+  EXPECT_EQ(line(82), "1.5");
+  for (int s : {1, 100, 200}) {
+    for (int k = 1; k <= kStoryBlockLines; ++k) {
+      const std::string expected = (k == 70 || k == 71)                         ? " 1"
+                                   : (k == 11 || k == 40 || k == 54 || k == 63) ? " False"
+                                                                                : " 0";
+      ASSERT_EQ(line(storyLine(s, k)), expected) << "story " << s << " value " << k;
+    }
+  }
+  EXPECT_EQ(line(trailingLine(1)), " False");
+  EXPECT_EQ(line(trailingLine(36)), " 50");
+  EXPECT_EQ(line(trailingLine(39)), "True");  // table 1 can be chosen
+  EXPECT_EQ(line(trailingLine(40)), "False");
+  EXPECT_EQ(line(trailingLine(50)), "");
+  EXPECT_EQ(line(trailingLine(57)), " .1");
+  EXPECT_EQ(line(trailingLine(58)), " .4");
+  EXPECT_EQ(line(trailingLine(61)), " 1.5");
+  EXPECT_EQ(line(trailingLine(72)), "True");  // "print to text file" can be chosen
+  EXPECT_EQ(line(trailingLine(83)), " 0");
+}
+
+TEST(ProjectFileLines, StoryValuesLandOnTheirLines)
+{
+  auto p = std::make_unique<Project>();
+  p->AR[7] = 120.5;
+  p->HS[7] = 3.2;
+  p->storySnapshot.STORYSET[7] = true;
+  p->LevelHeight[7] = 21.4;
+  p->torsionSnapshot.DIMy[7] = 18;
+  p->CMSET[7] = true;
+  p->torsionSnapshot.CMSET[7] = -1;
+  p->reserved[5][7] = 4;
+  p->VSTORYy[7] = -2500;
+  p->MOx = 123456.78;
+  const auto lines = projectFileLines(*p);
+  auto line = [&](int n) { return lines.at(static_cast<std::size_t>(n - 1)); };
+  EXPECT_EQ(line(storyLine(7, 1)), " 120.5");
+  EXPECT_EQ(line(storyLine(7, 10)), " 3.2");
+  EXPECT_EQ(line(storyLine(7, 22)), "-1");
+  EXPECT_EQ(line(storyLine(7, 24)), " 21.4");
+  EXPECT_EQ(line(storyLine(7, 39)), " 18");
+  EXPECT_EQ(line(storyLine(7, 40)), " True");
+  EXPECT_EQ(line(storyLine(7, 41)), "-1");
+  EXPECT_EQ(line(storyLine(7, 69)), " 4");
+  EXPECT_EQ(line(storyLine(7, 78)), "-2500");
+  EXPECT_EQ(line(storyLine(6, 78)), " 0");
+  EXPECT_EQ(line(trailingLine(22)), " 123456.78");
+}
+
+TEST(FlagReading, TruthWordsAndNumbers)
+{
+  EXPECT_EQ(readFlagD(" True"), true);
+  EXPECT_EQ(readFlagD("FALSE"), false);
+  EXPECT_EQ(readFlagD("  true  "), true);
+  EXPECT_EQ(readFlagD("-1"), true);
+  EXPECT_EQ(readFlagD(" 0"), false);
+  EXPECT_EQ(readFlagD("2.5"), true);
+  EXPECT_EQ(readFlagD("yes"), std::nullopt);
+  EXPECT_EQ(readFlagD(""), std::nullopt);
+  EXPECT_EQ(readFlagD("1x"), std::nullopt);
+  EXPECT_EQ(readFlagD("."), std::nullopt);
+  EXPECT_TRUE(readFlagA(" True"));
+  EXPECT_FALSE(readFlagA("True"));
+  EXPECT_FALSE(readFlagA(" true"));
+  EXPECT_TRUE(readFlagB("True"));
+  EXPECT_FALSE(readFlagB(" True"));
+  EXPECT_EQ(readCheckC(" 1"), 1);
+  EXPECT_EQ(readCheckC("1"), 0);
+  EXPECT_EQ(readWholeF(" 2.5"), 2);
+  EXPECT_EQ(readWholeF("abc"), 0);
+}
+
+class ProjectFileOnDisk : public ::testing::Test {
+protected:
+  TempDir dir;
+  std::unique_ptr<Project> project = std::make_unique<Project>();
+};
+
+TEST_F(ProjectFileOnDisk, WrittenAsWindows1256WithCrLfAfterEveryLine)
+{
+  project->form27.Text1.text = "گزارش.txt";  // Persian letters that the code page holds
+  const std::string path = dir.file("P.EQ");
+  ASSERT_EQ(writeProjectFile(*project, path), std::nullopt);
+  const std::string bytes = slurp(path);
+  EXPECT_EQ(bytes.substr(0, 7), " False\r");
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  std::size_t lineEnds = 0;
+  for (std::size_t k = 0; k + 1 < bytes.size(); ++k) {
+    lineEnds += bytes[k] == '\r' && bytes[k + 1] == '\n';
+  }
+  EXPECT_EQ(lineEnds, 15765u);
+  EXPECT_NE(bytes.find("\x90\xD2\xC7\xD1\xD4.txt\r\n"), std::string::npos);  // گزارش in 1256
+  const auto read = readProjectFile(path);
+  ASSERT_TRUE(read.ok()) << read.error;
+  EXPECT_EQ(read.lines, projectFileLines(*project));
+}
+
+TEST_F(ProjectFileOnDisk, TextTheCodePageCannotHoldRefusesTheSaveAndKeepsTheOldFile)
+{
+  const std::string path = dir.file("P.EQ");
+  spit(path, "old contents");
+  project->form27.Text1.text = "گزارش نهایی.txt";  // Persian yeh U+06CC has no place in 1256
+  const auto error = writeProjectFile(*project, path);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("P.EQ"), std::string::npos);
+  EXPECT_EQ(slurp(path), "old contents");
+}
+
+TEST_F(ProjectFileOnDisk, FailedWriteLeavesTheOldFileWholeAndNoLeftovers)
+{
+  if (geteuid() == 0) {
+    // root writes into read-only folders; a full device stands in for the failure
+    ASSERT_TRUE(fs::exists("/dev/full"));
+    const auto error = writeProjectFile(*project, "/dev/full/P.EQ");
+    EXPECT_TRUE(error.has_value());
+    return;
+  }
+  const std::string path = dir.file("P.EQ");
+  spit(path, "old contents");
+  fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+  const auto error = writeProjectFile(*project, path);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(slurp(path), "old contents");
+}
+
+TEST_F(ProjectFileOnDisk, SavingOverAnOldFileReplacesItWhole)
+{
+  const std::string path = dir.file("P.EQ");
+  spit(path, std::string(2'000'000, 'x'));
+  ASSERT_EQ(writeProjectFile(*project, path), std::nullopt);
+  EXPECT_EQ(slurp(path), joinCrLf(projectFileLines(*project)));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(fs::path(path).parent_path())) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1) << "no temporary file stays behind";
+}
+
+struct BadFile {
+  const char* name;
+  std::function<std::string(std::vector<std::string>)> bytes;  // from good lines
+  const char* problemWord;                                     // a word the message must hold
+};
+
+TEST_F(ProjectFileOnDisk, FilesThatAreNotProjectFilesAreRefusedWithTheirProblem)
+{
+  const auto good = projectFileLines(*project);
+  const std::vector<BadFile> cases = {
+      {"empty", [](auto) { return std::string(); }, "خالي"},
+      {"one line short",
+       [](auto l) {
+         l.pop_back();
+         return joinCrLf(l);
+       },
+       "15764"},
+      {"one line more",
+       [](auto l) {
+         l.push_back(" 0");
+         return joinCrLf(l);
+       },
+       "15766"},
+      {"soil option not a truth word",
+       [](auto l) {
+         l[26] = "maybe";
+         return joinCrLf(l);
+       },
+       "سطر 27"},
+      {"report choice empty",
+       [](auto l) {
+         l[15682 + 40 - 1] = "";
+         return joinCrLf(l);
+       },
+       "سطر 15722"},
+      {"NUL byte",
+       [](auto l) {
+         l[100] = " 1\0";
+         l[100].push_back('\0');
+         return joinCrLf(l);
+       },
+       "سطر 101"},
+      {"escape byte",
+       [](auto l) {
+         l[5] = "\x1b[0m";
+         return joinCrLf(l);
+       },
+       "سطر 6"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dir.file(std::string(c.name) + ".EQ");
+    spit(path, c.bytes(good));
+    const auto read = readProjectFile(path);
+    ASSERT_FALSE(read.ok()) << c.name;
+    EXPECT_NE(read.error.find(path), std::string::npos) << c.name << ": " << read.error;
+    EXPECT_NE(read.error.find(c.problemWord), std::string::npos) << c.name << ": " << read.error;
+    EXPECT_TRUE(read.lines.empty());
+  }
+}
+
+TEST_F(ProjectFileOnDisk, DirectoriesMissingAndUnreadableFilesAreRefused)
+{
+  EXPECT_FALSE(readProjectFile(dir.file("")).ok());
+  EXPECT_FALSE(readProjectFile(dir.file("missing.EQ")).ok());
+  const std::string path = dir.file("locked.EQ");
+  spit(path, joinCrLf(projectFileLines(*project)));
+  fs::permissions(path, fs::perms::none);
+  if (geteuid() != 0) {  // root reads whatever the permissions say
+    const auto read = readProjectFile(path);
+    EXPECT_FALSE(read.ok());
+    EXPECT_NE(read.error.find(path), std::string::npos);
+  }
+}
+
+TEST_F(ProjectFileOnDisk, LineEndsOfOtherSystemsAndNonNumbersWhereNumbersBelong)
+{
+  auto lines = projectFileLines(*project);
+  lines[49 - 1] = "abc";  // N: non-numeric text reads as 0, as the format says
+  std::string lf;
+  for (const auto& l : lines) {
+    lf += l + "\n";
+  }
+  const std::string path = dir.file("unix.EQ");
+  spit(path, lf);
+  const auto read = readProjectFile(path);
+  ASSERT_TRUE(read.ok()) << read.error;
+  EXPECT_EQ(read.lines[48], "abc");
+}
+
+// Records what reading sets off.
+class RecordingEvents : public ReadEvents {
+public:
+  std::vector<std::string> seen;
+  void check11Changed(int v) override { seen.push_back("check11=" + std::to_string(v)); }
+  void siteOption1Selected() override { seen.push_back("option1"); }
+  void siteOption2Selected() override { seen.push_back("option2"); }
+  void provinceChosen() override { seen.push_back("province"); }
+  void cityChosen() override { seen.push_back("city"); }
+  void directAChosen() override { seen.push_back("directA"); }
+  void structureCheck4Changed() override { seen.push_back("check4"); }
+  void torsionOptionSelected(int k) override { seen.push_back("torsion" + std::to_string(k)); }
+  void reportCheck11Changed() override { seen.push_back("report11"); }
+};
+
+TEST(ProjectFileReading, ValuesComeBackAndHandlersRunInFileOrder)
+{
+  auto saved = std::make_unique<Project>();
+  saved->ButtonState.fill(true);
+  saved->form1.Check11.value = 1;
+  saved->form2.Option1.value = false;
+  saved->form2.Option2.value = true;
+  saved->form2.Combo3.index = 2;
+  saved->form8.Check[4].value = 0;
+  saved->Form8State[3] = true;
+  saved->form14.Option1[0].value = false;
+  saved->form14.Option1[1].value = true;
+  saved->form27.Check[11].value = 1;
+  saved->AR[200] = 77.25;
+  saved->Tx = 0.55;
+  saved->Hmax = 15;
+  saved->form8.Text[1].text = "0.80";
+  const auto lines = projectFileLines(*saved);
+
+  auto opened = std::make_unique<Project>();
+  RecordingEvents events;
+  applyProjectLines(*opened, lines, events);
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"check11=1", "option2", "directA", "check4",
+                                                   "torsion1", "report11"}));
+  for (int k = 1; k <= 16; ++k) {
+    EXPECT_TRUE(opened->form1.Command[k].enabled) << "Command" << k;
+  }
+  EXPECT_TRUE(opened->form1.Check11.enabled);
+  EXPECT_FALSE(opened->form2.Combo1.enabled);  // the province lists stay off without the option
+  EXPECT_FALSE(opened->form2.Combo2.enabled);
+  EXPECT_EQ(opened->form2.Combo3.index, 2);
+  EXPECT_EQ(opened->form2.Combo1.index, 6) << "the province line is skipped";
+  EXPECT_TRUE(opened->form8.Text[1].enabled);
+  EXPECT_EQ(opened->form8.Text[1].text, " .8");  // the box shows the number the file kept
+  EXPECT_EQ(opened->AR[200], 77.25);
+  EXPECT_EQ(opened->Tx, 0.55);
+  EXPECT_EQ(opened->Hmax, 15);
+  EXPECT_EQ(projectFileLines(*opened), lines) << "reading then writing gives the same lines";
+}
+
+TEST(ProjectFileReading, ProvinceThenCityWhenTheCityOptionIsSaved)
+{
+  auto saved = std::make_unique<Project>();
+  saved->form2.Combo1.index = 3;
+  saved->form2.Combo2.index = 5;
+  saved->form2.Combo3.index = 1;
+  auto opened = std::make_unique<Project>();
+  opened->form2.Combo3.index = 0;
+  RecordingEvents events;
+  applyProjectLines(*opened, projectFileLines(*saved), events);
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"province", "city"}));
+  EXPECT_EQ(opened->form2.Combo1.index, 3);
+  EXPECT_EQ(opened->form2.Combo2.index, 5);
+  EXPECT_EQ(opened->form2.Combo3.index, 0) << "the direct A line is skipped";
+  EXPECT_FALSE(opened->form2.Combo3.enabled);
+}
+
+}  // namespace
+}  // namespace vorn
