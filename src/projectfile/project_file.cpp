@@ -178,6 +178,14 @@ std::optional<std::string> checkProjectLines(const std::vector<std::string>& lin
     return "تعداد سطرهاي آن " + std::to_string(lines.size()) + " است، در حاليکه فايل پروژه " +
            std::to_string(kProjectFileLines) + " سطر دارد";
   }
+  // The story count decides how many story blocks the runs read: it must be a whole number of
+  // stories that the tables hold.
+  constexpr std::size_t kStoryCountLine = 49;
+  const double n = numericValue(lines[kStoryCountLine - 1]);
+  if (n < 1 || n > kMaxStories || n != roundHalfEven(n)) {
+    return "سطر " + std::to_string(kStoryCountLine) + " تعداد طبقات است و بايد عدد صحيحي از 1 تا " +
+           std::to_string(kMaxStories) + " باشد ولي \"" + lines[kStoryCountLine - 1] + "\" است";
+  }
   const auto& truth = truthLines();
   for (std::size_t k = 0; k < lines.size(); ++k) {
     if (truth[k] && !readFlagD(lines[k])) {

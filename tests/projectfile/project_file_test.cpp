@@ -283,6 +283,24 @@ TEST_F(ProjectFileOnDisk, FilesThatAreNotProjectFilesAreRefusedWithTheirProblem)
          return joinCrLf(l);
        },
        "سطر 101"},
+      {"story count beyond the tables",
+       [](auto l) {
+         l[48] = " 201";
+         return joinCrLf(l);
+       },
+       "سطر 49"},
+      {"story count zero",
+       [](auto l) {
+         l[48] = " 0";
+         return joinCrLf(l);
+       },
+       "سطر 49"},
+      {"story count not whole",
+       [](auto l) {
+         l[48] = " 2.5";
+         return joinCrLf(l);
+       },
+       "سطر 49"},
       {"escape byte",
        [](auto l) {
          l[5] = "\x1b[0m";
@@ -318,7 +336,7 @@ TEST_F(ProjectFileOnDisk, DirectoriesMissingAndUnreadableFilesAreRefused)
 TEST_F(ProjectFileOnDisk, LineEndsOfOtherSystemsAndNonNumbersWhereNumbersBelong)
 {
   auto lines = projectFileLines(*project);
-  lines[49 - 1] = "abc";  // N: non-numeric text reads as 0, as the format says
+  lines[50 - 1] = "abc";  // H1: non-numeric text reads as 0, as the format says
   std::string lf;
   for (const auto& l : lines) {
     lf += l + "\n";
@@ -327,7 +345,7 @@ TEST_F(ProjectFileOnDisk, LineEndsOfOtherSystemsAndNonNumbersWhereNumbersBelong)
   spit(path, lf);
   const auto read = readProjectFile(path);
   ASSERT_TRUE(read.ok()) << read.error;
-  EXPECT_EQ(read.lines[48], "abc");
+  EXPECT_EQ(read.lines[49], "abc");
 }
 
 // Records what reading sets off.
