@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Every Debian package the project needs, for building, testing and running.
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libgtest-dev googletest \
+            libgtest-dev googletest libbenchmark-dev \
             fonts-noto-core locales xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

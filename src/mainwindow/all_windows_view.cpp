@@ -3,8 +3,30 @@
 #include <QApplication>
 #include <QFont>
 
+#include "analysis/static/form13_static_results_view.h"
+#include "analysis/static/form18_torsion_results_view.h"
+#include "analysis/static/form21_recommendations_view.h"
+#include "analysis/static/form22_allowable_drifts_view.h"
+#include "analysis/supplementary/form14_torsion_view.h"
+#include "analysis/supplementary/form15_story_picker_view.h"
+#include "analysis/supplementary/form16_torsion_stories_view.h"
+#include "analysis/supplementary/form19_spectrum_view.h"
+#include "analysis/supplementary/form20_spectrum_view.h"
+#include "analysis/supplementary/form23_pdelta_view.h"
+#include "analysis/supplementary/form24_pdelta_results_view.h"
+#include "inputs/form10_stories_view.h"
+#include "inputs/form11_story_picker_view.h"
+#include "inputs/form25_story_picker_view.h"
+#include "inputs/form2_site_view.h"
+#include "inputs/form3_soil_view.h"
+#include "inputs/form5_importance_view.h"
+#include "inputs/form7_systems_view.h"
+#include "inputs/form8_structure_view.h"
+#include "inputs/form9_structure_help_view.h"
 #include "mainwindow/application_view.h"
 #include "mainwindow/form1_main_view.h"
+#include "views/form12_input_summary_view.h"
+#include "views/form17_torsion_summary_view.h"
 
 namespace vorn {
 
@@ -21,6 +43,30 @@ void applyProgramLook()
 void createAllWindows(ViewApplication& app)
 {
   app.add(new Form1View(app));
+  app.add(new Form2View(app));
+  app.add(new Form3View(app));
+  app.add(new Form4View(app));
+  app.add(new Form5View(app));
+  app.add(new Form6View(app));
+  app.add(new Form7View(app));
+  app.add(new Form8View(app));
+  app.add(new Form9View(app));
+  app.add(new Form10View(app));
+  app.add(new Form11View(app));
+  app.add(new Form12View(app));
+  app.add(new Form13View(app));
+  app.add(new Form14View(app));
+  app.add(new Form15View(app));
+  app.add(new Form16View(app));
+  app.add(new Form17View(app));
+  app.add(new Form18View(app));
+  app.add(new Form19View(app));
+  app.add(new Form20View(app));
+  app.add(new Form21View(app));
+  app.add(new Form22View(app));
+  app.add(new Form23View(app));
+  app.add(new Form24View(app));
+  app.add(new Form25View(app));
   app.refresh();
 }
 

@@ -1,5 +1,11 @@
 #include "mainwindow/form1_main.h"
 
+#include "analysis/static/run1_static.h"
+#include "analysis/static/run2_torsion.h"
+#include "analysis/static/run3_recommendations.h"
+#include "analysis/static/run7_allowable_drifts.h"
+#include "analysis/supplementary/form19_spectrum.h"
+#include "analysis/supplementary/form23_pdelta.h"
 #include "mainwindow/session.h"
 
 namespace vorn {
@@ -8,6 +14,55 @@ void Form1::Command_Click(int k)
 {
   // Each window's issue wires its button here.
   (void)s_.project.form1.Command[k];
+  switch (k) {
+    case 1:
+      s_.form2.open();
+      break;
+    case 2:
+      s_.form3.open();
+      break;
+    case 3:
+      s_.form5.open();
+      break;
+    case 4:
+      s_.form7.showForX();
+      break;
+    case 5:
+      s_.form7.showForY();
+      break;
+    case 6:
+      s_.form8.open();
+      break;
+    case 8:
+      s_.form12.fill();
+      break;
+    case 9:
+      RUN1(s_);
+      break;
+    case 10:
+      s_.form14.open();
+      break;
+    case 11:
+      s_.form17.fill();
+      break;
+    case 12:
+      RUN2(s_);
+      break;
+    case 13:
+      RUN3(s_);
+      break;
+    case 14:
+      RUN4(s_);
+      break;
+    case 15:
+      RUN7(s_);
+      break;
+    case 16:
+      run8(s_);
+      break;
+    default:
+      break;
+  }
 }
 
 bool Form1::Form_QueryUnload()

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "mainwindow/number_cells_view.h"
+
 namespace vorn {
 
 GridView::GridView(QWidget* parent) : QTableWidget(parent)
@@ -11,6 +13,7 @@ GridView::GridView(QWidget* parent) : QTableWidget(parent)
   verticalHeader()->hide();
   horizontalHeader()->hide();
   setLayoutDirection(Qt::RightToLeft);
+  setItemDelegate(new NumberCellDelegate(this));
 }
 
 void GridView::draw(const Grid& grid)

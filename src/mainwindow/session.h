@@ -1,8 +1,30 @@
 #pragma once
 
+#include "analysis/static/form13_static_results.h"
+#include "analysis/static/form18_torsion_results.h"
+#include "analysis/static/form21_recommendations.h"
+#include "analysis/static/form22_allowable_drifts.h"
+#include "analysis/supplementary/form14_torsion.h"
+#include "analysis/supplementary/form15_story_picker.h"
+#include "analysis/supplementary/form16_torsion_stories.h"
+#include "analysis/supplementary/form19_spectrum.h"
+#include "analysis/supplementary/form20_spectrum.h"
+#include "analysis/supplementary/form23_pdelta.h"
+#include "analysis/supplementary/form24_pdelta_results.h"
+#include "inputs/form10_stories.h"
+#include "inputs/form11_story_picker.h"
+#include "inputs/form25_story_picker.h"
+#include "inputs/form2_site.h"
+#include "inputs/form3_soil.h"
+#include "inputs/form5_importance.h"
+#include "inputs/form7_systems.h"
+#include "inputs/form8_structure.h"
+#include "inputs/form9_structure_help.h"
 #include "mainwindow/form1_main.h"
 #include "model/project.h"
 #include "model/prompter.h"
+#include "views/form12_input_summary.h"
+#include "views/form17_torsion_summary.h"
 
 namespace vorn {
 
@@ -18,6 +40,30 @@ public:
   Prompter& prompter;
 
   Form1 form1;
+  Form13 form13{*this};
+  Form2 form2{*this};
+  Form3 form3{*this};
+  Form4 form4{*this};
+  Form5 form5{*this};
+  Form6 form6{*this};
+  Form7 form7{*this};
+  Form8 form8{*this};
+  Form9 form9{*this};
+  Form10 form10{*this};
+  Form11 form11{*this};
+  Form12 form12{*this};
+  Form14 form14{*this};
+  Form15 form15{*this};
+  Form16 form16{*this};
+  Form17 form17{*this};
+  Form18 form18{*this};
+  Form19 form19{*this};
+  Form20 form20{*this};
+  Form21 form21{*this};
+  Form22 form22{*this};
+  Form23 form23{*this};
+  Form24 form24{*this};
+  Form25 form25{*this};
 
   // Set when the user confirmed leaving the program; the desktop program then quits.
   bool exitRequested = false;

@@ -40,6 +40,7 @@ void WindowView::draw()
     resize(width(), designHeight_);
     designHeight_ = 0;
   }
+  const bool becameEnabled = w.enabled && !isEnabled();
   setEnabled(w.enabled);
   if (w.visible && !isVisible()) {
     show();
@@ -47,6 +48,10 @@ void WindowView::draw()
     activateWindow();
   } else if (!w.visible && isVisible()) {
     hide();
+  } else if (w.visible && becameEnabled) {
+    // a window that another one had covered comes back to the front when it is returned to
+    raise();
+    activateWindow();
   }
   if (w.visible && w.enabled && !w.focus.empty()) {
     if (auto* target = findChild<QWidget*>(QString::fromStdString(w.focus))) {

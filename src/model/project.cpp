@@ -3,6 +3,8 @@
 #include <memory>
 #include <utility>
 
+#include "inputs/site_table.h"
+
 namespace vorn {
 
 namespace {
@@ -30,12 +32,22 @@ Project::Project()
   // Site: A from the province and city; Tehran is the preselected province.
   form2.Option1.value = true;
   form2.Option2.value = false;
-  form2.Combo1.index = 6;
+  form2.Combo1.items = provinceNames();
+  form2.Combo1.index = kStartProvince;
+  form2.Combo2.items = cityNames(kStartProvince);
+  form2.Combo2.index = static_cast<std::int16_t>(preselectedCityIndex(kStartProvince));
+  form2.Combo3.items = directAItems();
   form2.Combo3.enabled = false;
   form2.Label2.caption = "A=0.35";
+  form2.def1 = form2.Combo1.index;
+  form2.def2 = form2.Combo2.index;
+  form2.def4 = form2.Label2.caption;
 
+  // Soil type 1 and the medium importance, also as the dialogs' first snapshots.
   form3.Option1[0].value = true;
+  form3.def[1] = true;
   form5.Option1[1].value = true;
+  form5.def[2] = true;
   form7.Option1[9].value = true;
 
   // Structure: infill walls in both directions, regular, empirical period.
@@ -51,12 +63,14 @@ Project::Project()
   Form8State.fill(false);
 
   setTexts(form10.Text, 1, {"1", "100", "500", "200", "20", "40", "3", "25", "450", "0", "3"});
+  form10.Text[1].enabled = false;  // the story number changes only through the buttons
   setTexts(form14.Text, 1, {"10", "10", "0.6"});
   form14.Option1[0].value = true;
   form14.Option1[1].value = false;
   setTexts(form16.Text, 1, {"1", "5", "5", "5", "5", "10", "10", "1", "1"});
   setTexts(form19.Text, 1, {"10", "0.1"});
   setTexts(form23.Text, 1, {"1", "1.5", "1.5", "1.5", "1.5"});
+  form23.Text[1].enabled = false;  // the story number changes only through the buttons
 
   // Report: only the input table can be chosen at first.
   for (int k = 1; k <= 11; ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/controls.h"
@@ -28,14 +29,22 @@ struct Form2Controls {
   ComboBox Combo2;  // city of the province
   ComboBox Combo3;  // A chosen directly
   Label Label2;     // "A=…"
+  // Snapshot taken when the dialog opens, written back by CANCEL: the three list positions, the
+  // label, the two options, and the A and soil S that were in force.
+  std::int16_t def1 = -1, def2 = -1, def3 = -1;
+  std::string def4;
+  bool def5 = true, DEF6 = false;
+  double defA = 0.35, defS = 1.5;
 };
 
 struct Form3Controls {
   IndexedArray<OptionButton, 0, 3> Option1;  // soil types 1 to 4
+  IndexedArray<bool, 1, 4> def;              // option states when the dialog opened (def1 … def4)
 };
 
 struct Form5Controls {
   IndexedArray<OptionButton, 0, 3> Option1;  // I = 0.8, 1.0, 1.2, 1.4
+  IndexedArray<bool, 1, 4> def;              // option states when the dialog opened (def1 … def4)
 };
 
 struct Form7Controls {
@@ -44,34 +53,77 @@ struct Form7Controls {
   double hmaxXDEF = 50;
   double hmaxYDEF = 50;
   std::string xory;  // "x" or "y": the direction being edited
+  double def1 = 10;  // SYSTEMx when the dialog opened for x
+  double def2 = 10;  // SYSTEMy when the dialog opened for y
 };
 
 struct Form8Controls {
   IndexedArray<CheckBox, 1, 4> Check;         // infill x, infill y, regular, empirical period
   IndexedArray<TextBox, 1, 3> Text;           // analytical period, story count, height
   IndexedArray<CommandButton, 2, 3> Command;  // first entry of the stories, editing them
+  // Snapshot taken when the dialog opens, written back by CANCEL: the four check values
+  // (def1 … def4), the three box texts (def5, DEF6, DEF7) and N, H1, T.
+  IndexedArray<bool, 1, 4> def{true};
+  std::string def5 = "1.0", DEF6 = "1", DEF7 = "3";
+  double defN = 1, defH1 = 3, defT = 1;
 };
 
 struct Form10Controls {
   IndexedArray<TextBox, 1, 11> Text;  // story number, then AR … HS
   double i = 1;                       // number of the story being edited
+  // previous, next, select by number, all stories alike, all stories but the roof alike
+  IndexedArray<CommandButton, 1, 5> Command;
+  ComboBox Combo1;  // same as story …
+  ComboBox Combo2;  // start from story …
+  Label Label2;     // the penthouse note, shown with the roof story
+};
+
+struct Form11Controls {
+  ComboBox Combo1;  // the story to edit
 };
 
 struct Form14Controls {
   IndexedArray<TextBox, 1, 3> Text;          // FDIMx, FDIMy, FTHK
   IndexedArray<OptionButton, 0, 1> Option1;  // factors typed / computed from the drifts
+  Label Label2;                              // heading of the option pair
+  // Snapshot taken when the dialog opens, written back by CANCEL: the numeric values of the
+  // three boxes, the chosen option and whether the torsion run was available.
+  double def1 = 10, def2 = 10, def3 = 0.6;
+  int defOption = 0;
+  bool defCommand12 = false;
+};
+
+struct Form15Controls {
+  ComboBox Combo1;         // "طبقه 1" … "طبقه N"
+  std::int16_t def = -1;  // list position when the picker opened
 };
 
 struct Form16Controls {
   IndexedArray<TextBox, 1, 9> Text;  // story number, then CMx, CMy, CRx, CRy, DIMx, DIMy, Ajx, Ajy
+  // previous, next, pick by number, every story like this one
+  IndexedArray<CommandButton, 1, 4> Command;
+  // Numeric values of Text2 … Text9 when the window was opened from the picker.
+  IndexedArray<double, 2, 9> def{};
 };
 
 struct Form19Controls {
   IndexedArray<TextBox, 1, 2> Text;  // TMAX, TSTEP
+  double def1 = 10;                  // numeric values of Text1 and Text2 when the dialog opened
+  double def2 = 0.1;
+  int rowCount = 0;  // grid rows of the last spectrum table, header included
 };
 
 struct Form23Controls {
   IndexedArray<TextBox, 1, 5> Text;  // story number, then drifts in cm
+  // previous, next, pick by number, results, all stories alike
+  IndexedArray<CommandButton, 1, 5> Command;
+  // Numeric values of Text1 … Text5 when the dialog opened, written back by CANCEL.
+  IndexedArray<double, 1, 5> def{1.5};
+};
+
+struct Form25Controls {
+  ComboBox Combo1;        // "طبقه 1" … one item per story
+  std::int16_t def = -1;  // list position when the picker opened, restored by CANCEL
 };
 
 struct Form27Controls {
@@ -84,6 +136,28 @@ struct ViewContents {
   ViewContents(int cols) : MSFlexGrid1(2, cols) {}
   Grid MSFlexGrid1;
   ListBox List1;
+};
+
+// The input summary: its grid and the thirteen labels Label1(0) … Label1(12).
+struct Form12Contents : ViewContents {
+  Form12Contents() : ViewContents(11) {}
+  IndexedArray<Label, 0, 12> Label1;
+};
+
+// The torsion input summary: its grid, the unit label Label1 and the plan labels Label2 … Label4.
+struct Form17Contents : ViewContents {
+  Form17Contents() : ViewContents(7) {}
+  Label Label1, Label2, Label3, Label4;
+};
+
+// The torsion results: the grid, the unit label Label1, the height Label2, the moments Label3(0)
+// (MOx), Label3(1) (MOy), Label4 (MRx), Label3(2) (MRy), the safety factors Label5 (x) and
+// Label8 (y) with their verdicts Label6(0) and Label6(1), and the conclusion Label7.
+struct Form18Contents : ViewContents {
+  Form18Contents() : ViewContents(2) {}
+  Label Label1, Label2, Label4, Label5, Label7, Label8;
+  IndexedArray<Label, 0, 2> Label3;
+  IndexedArray<Label, 0, 1> Label6;
 };
 
 // ---- Per-story groups (also the shapes of the snapshots) -------------------------------------
@@ -164,6 +238,7 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
   // 7. Stories: the arrays are inherited from StoryRecords
   StoryRecords storySnapshot;
   Form10Controls form10;
+  Form11Controls form11;
 
   // 8. Torsion and overturning input (CMx … DIMy inherited from TorsionCentres)
   double FDIMx = 0, FDIMy = 0, FTHK = 0;
@@ -171,12 +246,14 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
   StoryArray Ajx{1.0}, Ajy{1.0};
   StoryFlags CMSET;
   TorsionSnapshot torsionSnapshot;
+  Form15Controls form15;
   Form16Controls form16;
 
   // 9. P-Delta input (DRIFTx … DRIFTSET inherited from StoryDrifts)
   bool PDELTASET = false;
   StoryDrifts driftSnapshot;
   Form23Controls form23;
+  Form25Controls form25;
   std::array<StoryArray, 6> reserved;  // six per-story values kept in the file, used by nothing
 
   // 10. Design spectrum parameters
@@ -210,8 +287,10 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
   Form27Controls form27;
 
   // Contents of the view windows
-  ViewContents form12{11}, form13{8}, form17{7}, form18{2}, form20{3}, form21{2}, form22{5},
-      form24{14};
+  Form12Contents form12;
+  ViewContents form13{8}, form20{3}, form21{2}, form22{5}, form24{14};
+  Form17Contents form17;
+  Form18Contents form18;
 
   // Every window's own state (shown, enabled, caption, focus)
   std::array<WindowState, kWindowCount> windows;

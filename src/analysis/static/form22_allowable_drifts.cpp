@@ -1,0 +1,13 @@
+#include "analysis/static/form22_allowable_drifts.h"
+
+#include "mainwindow/session.h"
+#include "mainwindow/window_protocol.h"
+
+namespace vorn {
+
+void Form22::OK_Click()
+{
+  returnTo(s_.project, WindowId::Form22, WindowId::form1);
+}
+
+}  // namespace vorn

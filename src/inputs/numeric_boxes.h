@@ -1,0 +1,113 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/controls.h"
+#include "model/windows.h"
+
+namespace vorn {
+
+struct Project;
+class Prompter;
+
+// Caption of the validation messages of the numeric dialogs.
+inline constexpr const char* kValidationTitle = "ERRORE BOX";
+
+// The keys a numeric box hands to its dialog. Enter and Down move the focus to the next box of
+// the dialog's ring, Up to the previous one; any other key does nothing.
+enum class BoxKey { Enter, Down, Up, Other };
+
+// What a box accepts when the user leaves it.
+using Accepts = std::function<bool(double)>;
+Accepts above(double low);                // value > low
+Accepts atLeast(double low);              // value >= low
+Accepts within(double low, double high);  // low <= value <= high
+
+// The text a refused box gets back.
+using RestoreText = std::function<std::string()>;
+RestoreText fixedText(std::string text);
+
+// The shared behaviour of the numeric edit boxes of an input dialog:
+//
+//  - leaving a box reformats its text with the box's picture and checks the value; a refused
+//    value shows the box's message under the program's title, puts the focus back on the box
+//    and gives it its restore text;
+//  - Enter / Down / Up move the focus along the dialog's ring of boxes (the order in which the
+//    boxes were declared), skipping disabled boxes; the box being left is checked first and a
+//    refusal keeps the focus where it is;
+//  - the validation of the dialog (`err`) reads every box by its numeric value and runs its
+//    checks with `check`: every failed check shows its message under "ERRORE BOX", asks for the
+//    focus on its box and sets the dialog's `errore`; the following checks still run, so the
+//    focus ends on the last offending box.
+//
+// A dialog declares each box in one line, in ring order, and routes its events here:
+//
+//   Form23::Form23(Session& s)
+//       : boxes_(s.project, s.prompter, WindowId::Form23,
+//                [&p = s.project](int k) -> TextBox& { return p.form23.Text[k]; })
+//   {
+//     //          box picture  accepts        message                  restore text
+//     boxes_.add(2, "##.##", atLeast(0),    form23_texts::driftLeave, fixedText("1.5"))
+//           .add(3, "##.##", atLeast(0),    form23_texts::driftLeave, fixedText("1.5"));
+//   }
+//   bool Form23::Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+//   void Form23::Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
+//   void Form23::err()
+//   {
+//     const double d = boxes_.value(2);
+//     boxes_.check(d >= 0, 2, form23_texts::driftError, errore);
+//   }
+//
+// The view hands the boxes' focus losses and keys over with NumericBoxEvents
+// (numeric_boxes_view.h).
+class NumericBoxes {
+public:
+  // The text box of a box number (its control is named "Text<number>").
+  using BoxAccess = std::function<TextBox&(int number)>;
+
+  NumericBoxes(Project& project, Prompter& prompter, WindowId window, BoxAccess boxes);
+
+  // Declares one box; the order of declaration is the order of the key ring.
+  NumericBoxes& add(int number, std::string_view picture, Accepts accepts, const char* message,
+                    RestoreText restore);
+
+  // Numeric value of a box's text (an empty, "." or non-numeric text reads as 0).
+  double value(int number) const;
+  TextBox& box(int number) const { return boxes_(number); }
+
+  // The box lost the focus: reformat, check, and on refusal message, focus back and restore.
+  // Returns true when the value was accepted (or the box has no leave rule).
+  bool LostFocus(int number);
+
+  // A key went down in the box.
+  void KeyDown(int number, BoxKey key);
+
+  // One check of a validation: when `ok` is false, shows `message` under "ERRORE BOX", asks for
+  // the focus on the box and sets `errore`. Returns `ok`.
+  bool check(bool ok, int number, const char* message, bool& errore);
+
+  // Asks for the focus on a box.
+  void focus(int number);
+
+private:
+  struct Box {
+    int number;
+    std::string picture;
+    Accepts accepts;
+    const char* message;
+    RestoreText restore;
+  };
+  const Box* find(int number) const;
+  bool usable(const Box& b) const;
+
+  Project& project_;
+  Prompter& prompter_;
+  WindowId window_;
+  BoxAccess boxes_;
+  std::vector<Box> ring_;
+};
+
+}  // namespace vorn

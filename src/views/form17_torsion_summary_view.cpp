@@ -1,0 +1,65 @@
+#include "views/form17_torsion_summary_view.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "mainwindow/application_view.h"
+#include "views/form17_torsion_summary.h"
+#include "views/number_label_view.h"
+
+namespace vorn {
+
+Form17View::Form17View(ViewApplication& app)
+    : WindowView(app, WindowId::Form17, form17_texts::caption)
+{
+  Form17& logic = app.session().form17;
+  auto* plan = new QHBoxLayout;
+  for (int k = 1; k <= 4; ++k) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString("Label%1").arg(k));
+    labels_.at(static_cast<std::size_t>(k - 1)) = l;
+    if (k > 1) {
+      plan->addWidget(l);
+      plan->addSpacing(24);
+    }
+  }
+  plan->addStretch();
+  grid_ = new GridView(this);
+  ok_ = new QPushButton(QString::fromUtf8(form17_texts::ok), this);
+  ok_->setObjectName("OK");
+  ok_->setMinimumWidth(100);
+  connect(ok_, &QPushButton::clicked, this,
+          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(ok_);
+  bottom->addStretch();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(labels_[0]);
+  layout->addLayout(plan);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(bottom);
+  resize(1000, 480);
+}
+
+void Form17View::drawControls()
+{
+  const Form17Contents& f = app().project().form17;
+  const std::array<const Label*, 4> labels = {&f.Label1, &f.Label2, &f.Label3, &f.Label4};
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    drawNumberLabel(labels_.at(k), *labels.at(k));
+  }
+  grid_->draw(f.MSFlexGrid1);
+  if (grid_->rowCount() > 0) {
+    grid_->resizeRowToContents(0);
+  }
+}
+
+bool Form17View::frameCloseRequested()
+{
+  app().session().form17.Form_QueryUnload();
+  return true;
+}
+
+}  // namespace vorn
