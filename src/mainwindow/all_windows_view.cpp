@@ -25,6 +25,7 @@
 #include "inputs/form9_structure_help_view.h"
 #include "mainwindow/application_view.h"
 #include "mainwindow/form1_main_view.h"
+#include "projectfile/form26_file_dialog_view.h"
 #include "views/form12_input_summary_view.h"
 #include "views/form17_torsion_summary_view.h"
 
@@ -67,6 +68,7 @@ void createAllWindows(ViewApplication& app)
   app.add(new Form23View(app));
   app.add(new Form24View(app));
   app.add(new Form25View(app));
+  app.add(new Form26View(app));
   app.refresh();
 }
 

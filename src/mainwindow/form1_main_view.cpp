@@ -25,9 +25,13 @@ Form1View::Form1View(ViewApplication& app) : WindowView(app, WindowId::form1, fo
   };
   addItem("MENNEW", form1_texts::menuNew, QKeySequence(Qt::CTRL | Qt::Key_N),
           [&logic] { logic.MENNEW_Click(); });
-  addItem("MENOPEN", form1_texts::menuOpen, QKeySequence(Qt::CTRL | Qt::Key_O), [] {});
-  addItem("MENSAVE", form1_texts::menuSave, QKeySequence(Qt::CTRL | Qt::Key_S), [] {});
-  addItem("MENSAVEAS", form1_texts::menuSaveAs, QKeySequence(), [] {});
+  Form26& files = app.session().form26;
+  addItem("MENOPEN", form1_texts::menuOpen, QKeySequence(Qt::CTRL | Qt::Key_O),
+          [&files] { files.MENOPEN_Click(); });
+  addItem("MENSAVE", form1_texts::menuSave, QKeySequence(Qt::CTRL | Qt::Key_S),
+          [&files] { files.MENSAVE_Click(); });
+  addItem("MENSAVEAS", form1_texts::menuSaveAs, QKeySequence(),
+          [&files] { files.MENSAVEAS_Click(); });
   addItem("MENPRINT", form1_texts::menuPrint, QKeySequence(Qt::CTRL | Qt::Key_P), [] {});
   addItem("MENEXIT", form1_texts::menuExit, QKeySequence(Qt::CTRL | Qt::Key_E),
           [&logic] { logic.MENEXIT_Click(); });

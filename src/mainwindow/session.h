@@ -23,6 +23,8 @@
 #include "mainwindow/form1_main.h"
 #include "model/project.h"
 #include "model/prompter.h"
+#include "projectfile/form26_file_dialog.h"
+#include "report/form27_print.h"
 #include "views/form12_input_summary.h"
 #include "views/form17_torsion_summary.h"
 
@@ -64,6 +66,9 @@ public:
   Form23 form23{*this};
   Form24 form24{*this};
   Form25 form25{*this};
+
+  Form26 form26{*this};
+  Form27 form27{*this};
 
   // Set when the user confirmed leaving the program; the desktop program then quits.
   bool exitRequested = false;

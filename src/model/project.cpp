@@ -79,6 +79,7 @@ Project::Project()
   }
 
   form27.Text1.enabled = false;
+  form27.Command3.enabled = false;
 
   window(WindowId::form1).visible = true;
 }

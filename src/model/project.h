@@ -129,6 +129,8 @@ struct Form25Controls {
 struct Form27Controls {
   IndexedArray<CheckBox, 1, 11> Check;  // tables 1 to 10, then "print to text file"
   TextBox Text1;                        // report file path
+  CommandButton Command3;               // BROWSE
+  CommandButton OK;
 };
 
 // What a view window shows: its grid and, where it has one, its text list.
