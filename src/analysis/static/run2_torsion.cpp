@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/static/form18_torsion_results.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
 #include "model/number_text.h"
@@ -267,7 +268,10 @@ void RUN2(Session& session)
 {
   Project& p = session.project;
   if (!(p.N >= 1 && p.N <= kMaxStories && std::floor(p.N) == p.N)) {
-    return;  // no story count that the dialogs accept: nothing to compute
+    // A story count that no dialog accepts (a hand-edited project file) is refused as the
+    // static run refuses it.
+    session.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+    return;
   }
   const int n = static_cast<int>(p.N);
   const bool regular = p.form8.Check[3].value == 1;

@@ -41,7 +41,9 @@ inline constexpr const char* noOverturningMoment =
 //  - A direction without overturning moment (no lateral forces stored) gives no safety factor:
 //    the run stops with its message before storing anything of its own.
 //
-// Opens no window when it stops, so that the project file reader can run it as well.
+// A story count outside 1 to 200 or not whole (a hand-edited project file) stops the run with the
+// static run's message for invalid data. Opens no window when it stops; needs no window shown,
+// so that the project file reader can run it as well.
 void RUN2(Session& session);
 
 // The verdict beside a safety factor.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/static/form18_torsion_results.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "scripted_prompter.h"
 
@@ -482,19 +483,18 @@ TEST_F(TorsionRunTest, NeglectTestComparesAStoryWithTheCentresOfMassAbove)
   EXPECT_TRUE(p().TORNEGx);
 }
 
-// ---- The main window's buttons -----------------------------------------------------------------
-
-TEST_F(TorsionRunTest, MainWindowButtonRunsAndOkReturns)
+TEST_F(TorsionRunTest, StoryCountOutsideTheTablesIsRefused)
 {
-  building(2);
-  p().form1.Command[12].enabled = true;
-  s->form1.Command_Click(12);
-  EXPECT_TRUE(resultsShown());
-  EXPECT_FALSE(p().window(WindowId::form1).enabled);
-  s->form18.OK_Click();
-  EXPECT_FALSE(resultsShown());
-  EXPECT_TRUE(p().window(WindowId::form1).enabled);
-  EXPECT_TRUE(p().window(WindowId::form1).visible);
+  for (double n : {0.0, 2.5, 201.0}) {
+    s = std::make_unique<Session>(prompter);
+    building(2);
+    p().N = n;
+    run();
+    ASSERT_EQ(prompter.shown().size(), 1u) << n;
+    EXPECT_EQ(prompter.shown()[0].text, run1_texts::invalidDataMessage);
+    EXPECT_FALSE(resultsShown());
+    prompter.clear();
+  }
 }
 
 }  // namespace

@@ -104,16 +104,6 @@ TEST_F(TorsionDataTest, FactorBoxesOpenOnlyForTypedFactorsOfAnIrregularBuilding)
   }
 }
 
-TEST_F(TorsionDataTest, OptionClickSelectsOneOfThePair)
-{
-  data().Option1_Click(1);
-  EXPECT_FALSE(p().form14.Option1[0].value);
-  EXPECT_TRUE(p().form14.Option1[1].value);
-  data().Option1_Click(0);
-  EXPECT_TRUE(p().form14.Option1[0].value);
-  EXPECT_FALSE(p().form14.Option1[1].value);
-}
-
 TEST_F(TorsionDataTest, ValidationGivesOneMessageAndStoresNothing)
 {
   openData(2);
@@ -282,6 +272,7 @@ TEST_F(TorsionDataTest, ValidationComparesTheCentresWithThePlanOfTheDialog)
   const Case cases[] = {
       // CMx equal to the plan's 20 m passes, and so does a zero centre.
       {{"20", "0", "10", "6", "20", "12", "1", "1"}, nullptr, ""},
+      {{"0", "6", "10", "6", "20", "12", "1", "1"}, nullptr, ""},
       // A centre within the story's 25 m but beyond the plan's 20 m.
       {{"10", "6", "20.5", "6", "25", "12", "1", "1"}, beyond, "Text4"},
       {{"10", "6", "10", "6", "20", "12", "3", "1"}, nullptr, ""},

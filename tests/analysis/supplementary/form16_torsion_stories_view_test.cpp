@@ -79,6 +79,10 @@ TEST_F(TorsionDataView, RegularBuildingShowsAShortDialogWithoutTheOptions)
   EXPECT_FALSE(data().option(0)->isVisible());
   EXPECT_FALSE(data().option(1)->isVisible());
   const int shortHeight = data().height();
+  if (const char* dir = std::getenv("VORN_SCREENSHOT_DIR")) {
+    QApplication::processEvents();
+    data().grab().save(QString::fromUtf8(dir) + "/form14_regular.png");
+  }
   QTest::mouseClick(data().cancelButton(), Qt::LeftButton);
   EXPECT_FALSE(data().isVisible());
   EXPECT_TRUE(main().isEnabled());
