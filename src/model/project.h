@@ -138,18 +138,21 @@ struct ViewContents {
   ViewContents(int cols) : MSFlexGrid1(2, cols) {}
   Grid MSFlexGrid1;
   ListBox List1;
+  friend bool operator==(const ViewContents&, const ViewContents&) = default;
 };
 
 // The input summary: its grid and the thirteen labels Label1(0) … Label1(12).
 struct Form12Contents : ViewContents {
   Form12Contents() : ViewContents(11) {}
   IndexedArray<Label, 0, 12> Label1;
+  friend bool operator==(const Form12Contents&, const Form12Contents&) = default;
 };
 
 // The torsion input summary: its grid, the unit label Label1 and the plan labels Label2 … Label4.
 struct Form17Contents : ViewContents {
   Form17Contents() : ViewContents(7) {}
   Label Label1, Label2, Label3, Label4;
+  friend bool operator==(const Form17Contents&, const Form17Contents&) = default;
 };
 
 // The torsion results: the grid, the unit label Label1, the height Label2, the moments Label3(0)
@@ -160,6 +163,7 @@ struct Form18Contents : ViewContents {
   Label Label1, Label2, Label4, Label5, Label7, Label8;
   IndexedArray<Label, 0, 2> Label3;
   IndexedArray<Label, 0, 1> Label6;
+  friend bool operator==(const Form18Contents&, const Form18Contents&) = default;
 };
 
 // ---- Per-story groups (also the shapes of the snapshots) -------------------------------------
