@@ -41,15 +41,33 @@ std::optional<std::string> convert(const char* to, const char* from, const std::
   return result;
 }
 
+bool isAscii(const std::string& text)
+{
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
+// Both encodings agree on ASCII, which is nearly every line of a project file: such text
+// passes unchanged without a converter.
 std::optional<std::string> toWindows1256(const std::string& utf8)
 {
+  if (isAscii(utf8)) {
+    return utf8;
+  }
   return convert("CP1256", "UTF-8", utf8);
 }
 
 std::string fromWindows1256(const std::string& bytes)
 {
+  if (isAscii(bytes)) {
+    return bytes;
+  }
   // Every byte has a character in Windows-1256, so this cannot fail on real data.
   auto text = convert("UTF-8", "CP1256", bytes);
   return text ? *text : std::string();
