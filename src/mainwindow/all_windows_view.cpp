@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "about/frmabout_view.h"
 #include "analysis/static/form13_static_results_view.h"
 #include "analysis/static/form18_torsion_results_view.h"
 #include "analysis/static/form21_recommendations_view.h"
@@ -26,6 +27,8 @@
 #include "mainwindow/application_view.h"
 #include "mainwindow/form1_main_view.h"
 #include "projectfile/form26_file_dialog_view.h"
+#include "report/form27_print_view.h"
+#include "report/form28_output_view.h"
 #include "views/form12_input_summary_view.h"
 #include "views/form17_torsion_summary_view.h"
 
@@ -69,6 +72,9 @@ void createAllWindows(ViewApplication& app)
   app.add(new Form24View(app));
   app.add(new Form25View(app));
   app.add(new Form26View(app));
+  app.add(new Form27View(app));
+  app.add(new Form28View(app));
+  app.add(new FrmAboutView(app));
   app.refresh();
 }
 

@@ -33,6 +33,9 @@ void Form1::Command_Click(int k)
     case 6:
       s_.form8.open();
       break;
+    case 7:
+      s_.frmAbout.show();
+      break;
     case 8:
       s_.form12.fill();
       break;

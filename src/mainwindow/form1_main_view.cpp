@@ -32,7 +32,9 @@ Form1View::Form1View(ViewApplication& app) : WindowView(app, WindowId::form1, fo
           [&files] { files.MENSAVE_Click(); });
   addItem("MENSAVEAS", form1_texts::menuSaveAs, QKeySequence(),
           [&files] { files.MENSAVEAS_Click(); });
-  addItem("MENPRINT", form1_texts::menuPrint, QKeySequence(Qt::CTRL | Qt::Key_P), [] {});
+  Form27& print = app.session().form27;
+  addItem("MENPRINT", form1_texts::menuPrint, QKeySequence(Qt::CTRL | Qt::Key_P),
+          [&print] { print.open(); });
   addItem("MENEXIT", form1_texts::menuExit, QKeySequence(Qt::CTRL | Qt::Key_E),
           [&logic] { logic.MENEXIT_Click(); });
 

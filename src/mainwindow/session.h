@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/frmabout.h"
 #include "analysis/static/form13_static_results.h"
 #include "analysis/static/form18_torsion_results.h"
 #include "analysis/static/form21_recommendations.h"
@@ -25,6 +26,7 @@
 #include "model/prompter.h"
 #include "projectfile/form26_file_dialog.h"
 #include "report/form27_print.h"
+#include "report/form28_output.h"
 #include "views/form12_input_summary.h"
 #include "views/form17_torsion_summary.h"
 
@@ -69,6 +71,8 @@ public:
 
   Form26 form26{*this};
   Form27 form27{*this};
+  Form28 form28{*this};
+  FrmAbout frmAbout{*this};
 
   // Set when the user confirmed leaving the program; the desktop program then quits.
   bool exitRequested = false;

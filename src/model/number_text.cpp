@@ -19,6 +19,11 @@ struct Decimal {
 
 Decimal decompose(double magnitude)
 {
+  // The largest doubles would round up to 1.79769313486232E+308, beyond the range of a double,
+  // which reads back as 0: they keep their fifteen digits cut instead.
+  if (magnitude > 1.79769313486231e308) {
+    return {"179769313486231", 308};
+  }
   std::array<char, 64> buf{};
   auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
                                  std::chars_format::scientific, 14);
@@ -169,8 +174,17 @@ NumericPrefix numericPrefix(std::string_view text)
 
 double roundHalfEven(double value, int decimals)
 {
+  // From 2^52 on every double is a whole number: there is nothing to round, and scaling such a
+  // value could overflow to infinity.
+  if (decimals >= 0 && !(std::fabs(value) < 0x1p52)) {
+    return value;
+  }
   const double scale = std::pow(10.0, decimals);
-  return std::nearbyint(value * scale) / scale;
+  const double scaled = value * scale;
+  if (!std::isfinite(scaled)) {
+    return value;
+  }
+  return std::nearbyint(scaled) / scale;
 }
 
 std::string picture(double value, std::string_view pictureText)

@@ -96,6 +96,7 @@ void Project::resetToNew()
   n.form7.xory = form7.xory;
   n.form14.Option1 = form14.Option1;
   n.form27.Text1.enabled = form27.Text1.enabled;
+  n.form28 = form28;
   *this = std::move(n);
 }
 

@@ -131,6 +131,7 @@ struct Form27Controls {
   TextBox Text1;                        // report file path
   CommandButton Command3;               // BROWSE
   CommandButton OK;
+  friend bool operator==(const Form27Controls&, const Form27Controls&) = default;
 };
 
 // What a view window shows: its grid and, where it has one, its text list.
@@ -166,6 +167,12 @@ struct Form18Contents : ViewContents {
   friend bool operator==(const Form18Contents&, const Form18Contents&) = default;
 };
 
+// The report output window: the text of its rich-text box, as read back from the report file.
+struct Form28Contents {
+  std::string RichTextBox1;
+  friend bool operator==(const Form28Contents&, const Form28Contents&) = default;
+};
+
 // ---- Per-story groups (also the shapes of the snapshots) -------------------------------------
 
 struct StoryRecords {
@@ -194,8 +201,8 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
 
   // Resets to the new-project state. What a new project leaves alone stays: the windows (shown,
   // enabled), the About button, the values of the reset check box and of Combo3 of the site
-  // dialog, the system dialog's direction, the torsion dialog's option pair and the enabled state
-  // of the report path box.
+  // dialog, the system dialog's direction, the torsion dialog's option pair, the enabled state
+  // of the report path box and the last report in the output window.
   void resetToNew();
 
   // Snapshots taken when a dialog opens and written back by its CANCEL.
@@ -297,6 +304,7 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
   ViewContents form13{8}, form20{3}, form21{2}, form22{5}, form24{14};
   Form17Contents form17;
   Form18Contents form18;
+  Form28Contents form28;
 
   // Every window's own state (shown, enabled, caption, focus)
   std::array<WindowState, kWindowCount> windows;

@@ -92,24 +92,22 @@ std::string trimmed(const std::string& s)
 }
 
 // Splits on CR LF, LF or a lone CR; a final line end starts no further line.
-std::vector<std::string> splitLines(const std::string& text)
+std::vector<std::string> splitLines(std::string_view text)
 {
   std::vector<std::string> lines;
-  std::string current;
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    const char c = text[k];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
-        ++k;
-      }
-    } else {
-      current.push_back(c);
+  lines.reserve(static_cast<std::size_t>(kProjectFileLines));
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
     }
-  }
-  if (!current.empty()) {
-    lines.push_back(std::move(current));
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+      ++start;
+    }
   }
   return lines;
 }
@@ -229,8 +227,22 @@ ProjectFileRead readProjectFile(const std::string& path)
     r.error = refusal(path, "اين فايل خوانده نميشود (" + systemError(errno) + ")");
     return r;
   }
+  r = checkProjectBytes(bytes);
+  if (!r.ok()) {
+    r.error = refusal(path, r.error);
+  }
+  return r;
+}
+
+ProjectFileRead checkProjectBytes(std::string_view bytes)
+{
+  ProjectFileRead r;
+  if (bytes.size() > kLargestFile) {
+    r.error = "اندازه آن براي يک فايل پروژه بسيار بزرگ است";
+    return r;
+  }
   if (bytes.empty()) {
-    r.error = refusal(path, "اين فايل خالي است");
+    r.error = "اين فايل خالي است";
     return r;
   }
   int line = 1;
@@ -240,18 +252,15 @@ ProjectFileRead readProjectFile(const std::string& path)
       ++line;
     }
     if ((c < 0x20 && c != '\r' && c != '\n' && c != '\t') || c == 0x7f) {
-      r.error =
-          refusal(path, "سطر " + std::to_string(line) +
-                            " نويسه اي دارد که در هيچ متني نمي آيد (کد " + std::to_string(c) + ")");
+      r.error = "سطر " + std::to_string(line) + " نويسه اي دارد که در هيچ متني نمي آيد (کد " +
+                std::to_string(c) + ")";
       return r;
     }
   }
-  std::vector<std::string> lines = splitLines(bytes);
-  for (auto& l : lines) {
-    l = fromWindows1256(l);
-  }
+  // Line ends are the same bytes in Windows-1256 and UTF-8: the text is turned over whole.
+  std::vector<std::string> lines = splitLines(fromWindows1256(std::string(bytes)));
   if (auto problem = checkProjectLines(lines)) {
-    r.error = refusal(path, *problem);
+    r.error = *problem;
     return r;
   }
   r.lines = std::move(lines);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/project.h"
@@ -23,6 +24,11 @@ struct ProjectFileRead {
   bool ok() const { return error.empty(); }
 };
 ProjectFileRead readProjectFile(const std::string& path);
+
+// The checks of readProjectFile on the bytes of a whole file, wherever they came from: no
+// control characters, split into lines (CR LF, LF or a lone CR), Windows-1256 turned into UTF-8,
+// then checkProjectLines. On refusal `error` holds the problem alone, without the file's name.
+ProjectFileRead checkProjectBytes(std::string_view bytes);
 
 // Checks lines that claim to be a project file: their count and every line that must hold a
 // truth word or a number. Gives the problem, or nothing when the lines can be read.

@@ -2,8 +2,10 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "analysis/plot_data.h"
 #include "analysis/static/form18_torsion_results.h"
 #include "mainwindow/application_view.h"
 #include "views/number_label_view.h"
@@ -63,13 +65,26 @@ Form18View::Form18View(ViewApplication& app)
   bottom->addWidget(ok_);
   bottom->addStretch();
 
+  // The results (labels, conclusion and grid), and the total torsional moments plotted beside
+  // them.
+  auto* results = new QWidget(this);
+  auto* resultsLayout = new QVBoxLayout(results);
+  resultsLayout->setContentsMargins(0, 0, 0, 0);
+  resultsLayout->addWidget(label1_);
+  resultsLayout->addLayout(values);
+  resultsLayout->addWidget(label7_);
+  resultsLayout->addWidget(grid_, 1);
+  plot_ = new PlotPanel(app.session().prompter, this);
+  auto* resultsAndPlot = new QSplitter(Qt::Horizontal, this);
+  resultsAndPlot->setChildrenCollapsible(false);
+  resultsAndPlot->addWidget(results);
+  resultsAndPlot->addWidget(plot_);
+  resultsAndPlot->setSizes({840, 580});
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label1_);
-  layout->addLayout(values);
-  layout->addWidget(label7_);
-  layout->addWidget(grid_, 1);
+  layout->addWidget(resultsAndPlot, 1);
   layout->addLayout(bottom);
-  resize(1200, 640);
+  resize(1440, 760);
 }
 
 QLabel* Form18View::label(const char* name) const
@@ -93,6 +108,10 @@ void Form18View::drawControls()
   drawNumberLabel(label7_, f.Label7);
   drawNumberLabel(label8_, f.Label8);
   grid_->draw(f.MSFlexGrid1);
+  // The plot follows the table while the window is shown.
+  if (app().project().window(WindowId::Form18).visible) {
+    plot_->draw(torsionPlot(app().project()));
+  }
   // The headers are longer than their columns are wide: they wrap onto a taller header row.
   if (grid_->rowCount() > 0) {
     grid_->resizeRowToContents(0);

@@ -4,17 +4,20 @@
 #include <QPushButton>
 
 #include "mainwindow/grid_view.h"
+#include "mainwindow/plot_panel_view.h"
 #include "mainwindow/window_view.h"
 
 namespace vorn {
 
 // The torsion results window: the unit label, the overturning labels with the safety factors and
-// their verdicts, the torsion-neglect conclusion, the story grid and OK.
+// their verdicts, the torsion-neglect conclusion, the story grid with the total torsional moments
+// plotted beside it, and OK.
 class Form18View : public WindowView {
 public:
   explicit Form18View(ViewApplication& app);
 
   GridView* grid() const { return grid_; }
+  PlotPanel* plot() const { return plot_; }
   QPushButton* okButton() const { return ok_; }
   // A label by its control name ("Label2", "Label3_1" for Label3(1)).
   QLabel* label(const char* name) const;
@@ -33,6 +36,7 @@ private:
   QLabel* label7_ = nullptr;
   QLabel* label8_ = nullptr;
   GridView* grid_ = nullptr;
+  PlotPanel* plot_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
 

@@ -1,8 +1,10 @@
 #include "analysis/supplementary/form20_spectrum_view.h"
 
 #include <QHBoxLayout>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "analysis/plot_data.h"
 #include "analysis/supplementary/form20_spectrum.h"
 #include "mainwindow/application_view.h"
 #include "mainwindow/number_cells_view.h"
@@ -28,11 +30,20 @@ Form20View::Form20View(ViewApplication& app)
   bottom->addWidget(ok_);
   bottom->addStretch();
 
+  // The table, and the spectrum plotted beside it.
+  plot_ = new PlotPanel(app.session().prompter, this);
+  auto* tableAndPlot = new QSplitter(Qt::Horizontal, this);
+  tableAndPlot->setChildrenCollapsible(false);
+  tableAndPlot->addWidget(grid_);
+  tableAndPlot->addWidget(plot_);
+  tableAndPlot->setStretchFactor(1, 1);
+  tableAndPlot->setSizes({(1500 + 2 * 3500) / kTwipsPerPixel + 30, 620});
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(grid_);
+  layout->addWidget(tableAndPlot);
   layout->addLayout(bottom);
-  // The period column and the two coefficient columns side by side.
-  resize((1500 + 2 * 3500) / kTwipsPerPixel + 40, 560);
+  // The period column and the two coefficient columns side by side, and the plot.
+  resize((1500 + 2 * 3500) / kTwipsPerPixel + 40 + 620, 700);
 }
 
 void Form20View::drawControls()
@@ -40,6 +51,10 @@ void Form20View::drawControls()
   grid_->draw(app().project().form20.MSFlexGrid1);
   if (grid_->rowCount() > 0) {
     grid_->resizeRowToContents(0);
+  }
+  // The plot follows the table while the window is shown.
+  if (app().project().window(WindowId::Form20).visible) {
+    plot_->draw(spectrumPlot(app().project()));
   }
 }
 

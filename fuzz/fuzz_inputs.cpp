@@ -1,0 +1,343 @@
+#include "fuzz_inputs.h"
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "mainwindow/session.h"
+#include "model/number_text.h"
+#include "model/prompter.h"
+#include "projectfile/codepage.h"
+#include "projectfile/open_project.h"
+#include "projectfile/project_file.h"
+#include "projectfile/project_file_layout.h"
+
+namespace vorn::fuzz {
+
+namespace {
+
+// Nobody sits in front of the fuzzer: messages go nowhere and every question is answered yes.
+class SilentPrompter : public Prompter {
+public:
+  void message(const std::string&, const std::string&) override {}
+  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  bool askOkCancel(const std::string&, const std::string&) override { return true; }
+};
+
+std::string shown(std::string_view text)
+{
+  constexpr std::size_t kShown = 80;
+  std::string s = "\"";
+  s += text.substr(0, kShown);
+  s += text.size() > kShown ? "...\"" : "\"";
+  return s;
+}
+
+std::string numberText(double v)
+{
+  return padded(v) + " (" + std::to_string(v) + ")";
+}
+
+// The value of a decimal number text by the C library, as an independent reading: nothing when
+// the library finds it out of range.
+std::optional<double> libraryValue(std::string_view prefix)
+{
+  const std::string text(prefix);
+  errno = 0;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (errno == ERANGE || end != text.c_str() + text.size()) {
+    return std::nullopt;
+  }
+  return v;
+}
+
+// A number written as the program writes numbers reads back within its 15 significant digits.
+std::optional<std::string> writtenReadsBack(double v, const std::string& text, const char* form)
+{
+  const NumericPrefix back = numericPrefix(text);
+  if (back.length != text.size()) {
+    return std::string(form) + " form " + shown(text) + " of " + numberText(v) +
+           " is not one number from end to end";
+  }
+  if (std::fabs(back.value - v) > 1e-14 * std::fabs(v)) {
+    return std::string(form) + " form " + shown(text) + " of " + numberText(v) + " reads back as " +
+           numberText(back.value);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> projectFileInput(std::string_view bytes)
+{
+  const ProjectFileRead read = checkProjectBytes(bytes);
+  if (!read.ok()) {
+    if (!read.lines.empty()) {
+      return "a refused file still gave lines to read";
+    }
+    return std::nullopt;
+  }
+  if (read.lines.size() != static_cast<std::size_t>(kProjectFileLines)) {
+    return "an accepted file has " + std::to_string(read.lines.size()) + " lines";
+  }
+
+  SilentPrompter prompter;
+  const auto session = std::make_unique<Session>(prompter);
+  openProjectLines(*session, read.lines);
+
+  // Saving what was opened, then opening that file again.
+  const std::vector<std::string> saved = projectFileLines(session->project);
+  std::string text;
+  for (const std::string& line : saved) {
+    text += line;
+    text += "\r\n";
+  }
+  const auto again = toWindows1256(text);
+  if (!again) {
+    for (std::size_t k = 0; k < saved.size(); ++k) {
+      if (!toWindows1256(saved[k])) {
+        return "line " + std::to_string(k + 1) +
+               " of the opened project cannot be saved: " + shown(saved[k]);
+      }
+    }
+    return "the opened project cannot be saved";
+  }
+  const ProjectFileRead reread = checkProjectBytes(*again);
+  if (!reread.ok()) {
+    return "the opened project saves a file that is refused: " + reread.error;
+  }
+  return std::nullopt;
+}
+
+void describeAndRunEverything(Session& s)
+{
+  Project& p = s.project;
+  s.form1.Command_Click(1);  // site: a province and one of its cities
+  s.form2.Combo1_Click(4);
+  s.form2.Combo2_Click(1);
+  s.form2.OK_Click();
+  s.form1.Command_Click(2);  // soil type 2
+  s.form3.Option1_Click(1);
+  s.form3.OK_Click();
+  s.form1.Command_Click(3);  // importance 1.2
+  s.form5.Option1_Click(2);
+  s.form5.OK_Click();
+  s.form1.Command_Click(4);  // the same system in both directions
+  s.form7.Option1_Click(8);
+  s.form7.OK_Click();
+  s.form1.Command_Click(5);
+  s.form7.Option1_Click(8);
+  s.form7.OK_Click();
+
+  s.form1.Command_Click(6);  // four stories, 16.5 m
+  p.form8.Text[2].text = "4";
+  s.form8.Text_LostFocus(2);
+  p.form8.Text[3].text = "16.5";
+  s.form8.Text_LostFocus(3);
+  s.form8.Command2_Click();
+  const char* typical[] = {"220", "600", "200", "20", "55", "3", "30", "400", "0", "4.5"};
+  const char* roof[] = {"220", "550", "150", "20", "40", "1", "30", "380", "1200", "3"};
+  for (int k = 2; k <= 11; ++k) {
+    p.form10.Text[k].text = typical[k - 2];
+  }
+  s.form10.Command5_Click();  // every story but the roof like this one
+  for (int k = 2; k <= 11; ++k) {
+    p.form10.Text[k].text = roof[k - 2];
+  }
+  s.form10.OK_Click();
+  s.form8.OK_Click();
+
+  s.form1.Command_Click(9);  // the static run
+  s.form13.OK_Click();
+
+  s.form1.Command_Click(10);  // torsion data, every story alike
+  p.form14.Text[1].text = "24";
+  p.form14.Text[2].text = "16";
+  p.form14.Text[3].text = "1.2";
+  s.form14.Command1_Click();
+  s.form15.Command1_Click();
+  const char* centres[] = {"12.4", "8.3", "11.6", "7.9", "24", "16", "1", "1"};
+  for (int k = 2; k <= 9; ++k) {
+    p.form16.Text[k].text = centres[k - 2];
+  }
+  s.form16.Command4_Click();
+  s.form14.OK_Click();
+  s.form1.Command_Click(12);  // torsion and overturning
+  s.form18.OK_Click();
+  s.form1.Command_Click(13);  // recommendations
+  s.form21.OK_Click();
+  s.form1.Command_Click(15);  // allowable drifts
+  s.form22.OK_Click();
+
+  s.form1.Command_Click(16);  // P-Delta: the same drifts in every story
+  p.form23.Text[2].text = "1.2";
+  p.form23.Text[3].text = "1.1";
+  p.form23.Text[4].text = "1.5";
+  p.form23.Text[5].text = "1.4";
+  s.form23.Command5_Click();
+  s.form23.Command4_Click();
+  s.form24.OK_Click();
+
+  s.form1.Command_Click(14);  // the design spectrum
+  s.form19.OK_Click();
+  s.form20.OK_Click();
+}
+
+std::optional<std::string> projectPatchInput(std::string_view patch)
+{
+  static const std::vector<std::string> base = [] {
+    SilentPrompter prompter;
+    const auto session = std::make_unique<Session>(prompter);
+    describeAndRunEverything(*session);
+    session->form26.MENSAVEAS_Click();  // records the button states as a save does
+    std::vector<std::string> lines = projectFileLines(session->project);
+    for (std::string& line : lines) {
+      line = toWindows1256(line).value_or("");
+    }
+    return lines;
+  }();
+  std::vector<std::string> lines = base;
+  std::size_t at = 0;
+  while (at < patch.size()) {
+    std::size_t end = patch.find('\n', at);
+    if (end == std::string_view::npos) {
+      end = patch.size();
+    }
+    const std::string_view entry = patch.substr(at, end - at);
+    at = end + 1;
+    std::size_t digits = 0;
+    std::size_t number = 0;
+    while (digits < entry.size() && digits < 6 && entry[digits] >= '0' && entry[digits] <= '9') {
+      number = number * 10 + static_cast<std::size_t>(entry[digits] - '0');
+      ++digits;
+    }
+    if (digits == 0 || digits >= entry.size() || entry[digits] != '=' || number == 0) {
+      continue;
+    }
+    lines[(number - 1) % lines.size()] = std::string(entry.substr(digits + 1));
+  }
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return projectFileInput(bytes);
+}
+
+std::optional<std::string> numberTextInput(std::string_view text)
+{
+  const NumericPrefix n = numericPrefix(text);
+  if (n.length > text.size()) {
+    return "the number of " + shown(text) + " ends beyond the text";
+  }
+  if (!std::isfinite(n.value)) {
+    return shown(text) + " reads as a value that is not a finite number";
+  }
+  if (n.length == 0 && n.value != 0.0) {
+    return shown(text) + " holds no number but reads as " + numberText(n.value);
+  }
+  const double v = numericValue(text);
+  if (v != n.value || std::signbit(v) != std::signbit(n.value)) {
+    return "the numeric value of " + shown(text) + " differs from its prefix reading";
+  }
+  const std::string_view prefix = text.substr(0, n.length);
+  const NumericPrefix alone = numericPrefix(prefix);
+  if (alone.length != n.length || alone.value != n.value) {
+    return "the number of " + shown(text) + " reads differently on its own";
+  }
+  if (n.length > 0) {
+    std::size_t blanks = 0;
+    while (blanks < prefix.size() && prefix[blanks] == ' ') {
+      ++blanks;
+    }
+    const auto library = libraryValue(prefix.substr(blanks));
+    if (library && std::isnormal(*library) && *library != v) {
+      return shown(prefix) + " reads as " + numberText(v) + ", the C library reads " +
+             numberText(*library);
+    }
+  }
+
+  // The number written back, in both of the file's forms.
+  const std::string p = padded(v);
+  if (p.front() != (v < 0 ? '-' : ' ')) {
+    return "padded form " + shown(p) + " of " + numberText(v) + " starts wrongly";
+  }
+  if (auto problem = writtenReadsBack(v, p, "padded")) {
+    return problem;
+  }
+  const std::string q = plain(v);
+  if (q.front() == ' ') {
+    return "plain form " + shown(q) + " starts with a blank";
+  }
+  if (auto problem = writtenReadsBack(v, q, "plain")) {
+    return problem;
+  }
+
+  // The reading rules of the file's lines.
+  const int whole = readWholeF(std::string(text));
+  if (whole < -32768 || whole > 32767) {
+    return shown(text) + " reads as the list position " + std::to_string(whole);
+  }
+  (void)readFlagD(std::string(text));
+
+  // Rounding to the decimals of the edit boxes and of the results.
+  for (int decimals = 0; decimals <= 3; ++decimals) {
+    const double r = roundHalfEven(v, decimals);
+    const double step = std::pow(10.0, -decimals);
+    if (!std::isfinite(r) || std::fabs(r - v) > 0.5 * step + 1e-15 * std::fabs(v)) {
+      return numberText(v) + " rounded to " + std::to_string(decimals) + " decimals gives " +
+             numberText(r);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> pictureInput(std::string_view bytes)
+{
+  if (bytes.empty()) {
+    return std::nullopt;
+  }
+  // The pictures of the program's numeric boxes, with the decimals each keeps.
+  struct Picture {
+    std::string_view text;
+    int decimals;
+  };
+  constexpr std::array<Picture, 5> kPictures = {
+      {{"##.##", 2}, {"##.#", 1}, {"##", 0}, {"#.##", 2}, {"#.#", 1}}};
+  const Picture& pic = kPictures[static_cast<unsigned char>(bytes.front()) % kPictures.size()];
+  const std::string_view typed = bytes.substr(1);
+
+  const double v = numericValue(typed);
+  const std::string out = picture(v, pic.text);
+  const std::string what =
+      "box " + std::string(pic.text) + " left with " + shown(typed) + " shows " + shown(out);
+  if (out.find_first_not_of("-0123456789.") != std::string::npos) {
+    return what + ": not a number text";
+  }
+  const auto point = out.find('.');
+  if ((point != std::string::npos) != (pic.decimals > 0)) {
+    return what + ": the point does not follow the picture";
+  }
+  if (point != std::string::npos && static_cast<int>(out.size() - point - 1) > pic.decimals) {
+    return what + ": more decimals than the picture";
+  }
+  if (out.rfind("0", 0) == 0 || out.rfind("-0", 0) == 0) {
+    return what + ": a zero stands before the point";
+  }
+  const double rounded = roundHalfEven(v, pic.decimals);
+  const double back = numericValue(out);
+  if (back != rounded) {
+    return what + ", which reads " + numberText(back) + ", not the rounded " + numberText(rounded);
+  }
+  const std::string twice = picture(back, pic.text);
+  if (twice != out) {
+    return what + ", and " + shown(twice) + " when left again";
+  }
+  return std::nullopt;
+}
+
+}  // namespace vorn::fuzz

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorn {
+class Session;
+}
+
+namespace vorn::fuzz {
+
+// One input of each fuzz target, run the way the program runs it. Each gives a description of
+// what went wrong (a rule of the program that the input broke), or nothing when all held; a
+// crash, a leak or undefined behaviour is left to the sanitizers. The fuzz targets abort on a
+// description, and the regression tests run the inputs that once failed through the same calls.
+
+// The bytes of a project file that someone else made, opened as the file dialog opens it: the
+// whole-file checks, then, when the file is accepted, the reading into a fresh program with the
+// re-runs of the analyses. What the program can open it must be able to save and open again.
+std::optional<std::string> projectFileInput(std::string_view bytes);
+
+// A project file with some of its lines replaced: every input line "<line number>=<text>" puts
+// the text on that line (numbers beyond the file wrap round) of the file of the building below,
+// and the result is opened as projectFileInput opens a file. Reaches the reading and the re-runs
+// with any value in any line far more often than changed bytes of a whole file do.
+std::optional<std::string> projectPatchInput(std::string_view patch);
+
+// A four-story building entered through the dialogs and taken through every analysis, as an
+// engineer leaves it before saving. The base of projectPatchInput and a seed of the corpus.
+void describeAndRunEverything(Session& s);
+
+// A text read as a number (the numeric value of text and the file's reading rules), and the
+// number written back as the program writes numbers.
+std::optional<std::string> numberTextInput(std::string_view bytes);
+
+// A numeric edit box left by the user: the first byte chooses the box's picture, the rest is the
+// box's text. The reformatted text must read back as the rounded value and stay as it is when
+// the box is left again.
+std::optional<std::string> pictureInput(std::string_view bytes);
+
+}  // namespace vorn::fuzz

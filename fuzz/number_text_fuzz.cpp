@@ -1,0 +1,17 @@
+// A text read as a number and the number written back.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "fuzz_inputs.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (const auto problem = vorn::fuzz::numberTextInput(bytes)) {
+    std::fprintf(stderr, "%s\n", problem->c_str());
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,17 @@
+// The bytes of a project file, opened as the file dialog opens it.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "fuzz_inputs.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (const auto problem = vorn::fuzz::projectFileInput(bytes)) {
+    std::fprintf(stderr, "%s\n", problem->c_str());
+    std::abort();
+  }
+  return 0;
+}
