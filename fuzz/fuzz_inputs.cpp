@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -36,9 +37,12 @@ std::string shown(std::string_view text)
   return s;
 }
 
+// A number in the program's form and in full (the shortest text that reads back exactly).
 std::string numberText(double v)
 {
-  return padded(v) + " (" + std::to_string(v) + ")";
+  std::array<char, 64> full{};
+  const auto end = std::to_chars(full.data(), full.data() + full.size(), v).ptr;
+  return padded(v) + " (" + std::string(full.data(), end) + ")";
 }
 
 // The value of a decimal number text by the C library, as an independent reading: nothing when
@@ -89,7 +93,7 @@ std::optional<std::string> projectFileInput(std::string_view bytes)
   const auto session = std::make_unique<Session>(prompter);
   openProjectLines(*session, read.lines);
 
-  // Saving what was opened, then opening that file again.
+  // What was opened must save to a file that passes the same checks.
   const std::vector<std::string> saved = projectFileLines(session->project);
   std::string text;
   for (const std::string& line : saved) {

@@ -7,10 +7,12 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/number_text.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_layout.h"
 #include "projectfile/project_file_reader.h"
@@ -183,6 +185,25 @@ TEST(EdgeNumberLines, TheWrittenFormOfTheEdgesOfTheRange)
     p->AR[1] = c.value;
     EXPECT_EQ(projectFileLines(*p).at(kLeadingLines), c.line) << c.line;
   }
+}
+
+// Beyond the range of the file: the largest doubles once rounded up to a text that reads back as
+// 0, and rounding them to decimals once overflowed to infinity.
+TEST(EdgeNumberLines, TheLargestDoublesStayNumbers)
+{
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(padded(largest), " 1.79769313486231E+308");
+  EXPECT_EQ(plain(-largest), "-1.79769313486231E+308");
+  EXPECT_EQ(numericValue(padded(largest)), 1.79769313486231e308);
+  EXPECT_EQ(roundHalfEven(largest, 2), largest);
+  EXPECT_EQ(roundHalfEven(-1e307, 3), -1e307);
+  EXPECT_EQ(roundHalfEven(4503599627370497.0, 1), 4503599627370497.0);  // 2^52 + 1: whole
+  const std::string shown = picture(9e306, "##.##");
+  EXPECT_EQ(shown.size(), 308u) << shown;  // 307 digits and the point
+  EXPECT_EQ(shown.back(), '.');
+  double back = 0;
+  std::from_chars(shown.data(), shown.data() + shown.size() - 1, back);
+  EXPECT_EQ(back, 9e306);
 }
 
 }  // namespace
