@@ -74,7 +74,66 @@ std::optional<std::string> writtenReadsBack(double v, const std::string& text, c
   return std::nullopt;
 }
 
+// "Inf" or "NaN" as the program writes a number that is not finite, not inside a longer word.
+bool showsNotFinite(std::string_view t)
+{
+  auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  for (std::string_view word : {"Inf", "NaN"}) {
+    for (auto at = t.find(word); at != std::string_view::npos; at = t.find(word, at + 1)) {
+      const auto after = at + word.size();
+      if ((at == 0 || !letter(t[at - 1])) && (after == t.size() || !letter(t[after]))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+class FiniteValues : public LayoutVisitor {
+public:
+  explicit FiniteValues(const std::vector<std::string>* given) : given_(given) {}
+  int line = 0;
+  int firstBad = 0;
+
+  void paddedFlagA(bool&) override { ++line; }
+  void paddedFlagD(bool&) override { ++line; }
+  void plainFlagB(bool&) override { ++line; }
+  void plainFlagD(bool&) override { ++line; }
+  void paddedNumberE(double& v) override { see(std::isfinite(v)); }
+  void plainNumberE(double& v) override { see(std::isfinite(v)); }
+  void flagAsNumberE(bool&) override { ++line; }
+  void paddedCheckF(int&) override { ++line; }
+  void paddedCheckC(int&) override { ++line; }
+  void plainIndexF(std::int16_t&) override { ++line; }
+  void text(std::string& t) override { see(finiteText(t)); }
+  void textAsNumber(std::string& t) override { see(finiteText(t)); }
+
+private:
+  // A text counts only when the program made it so: not when the file already said it.
+  bool finiteText(const std::string& t) const
+  {
+    const auto at = static_cast<std::size_t>(line);
+    const bool given = given_ != nullptr && at < given_->size() && showsNotFinite((*given_)[at]);
+    return given || !showsNotFinite(t);
+  }
+  void see(bool fine)
+  {
+    ++line;
+    if (!fine && firstBad == 0) {
+      firstBad = line;
+    }
+  }
+  const std::vector<std::string>* given_;
+};
+
 }  // namespace
+
+int firstLineNotFinite(Project& project, const std::vector<std::string>* given)
+{
+  FiniteValues v(given);
+  visitLayout(project, v);
+  return v.firstBad;
+}
 
 std::optional<std::string> projectFileInput(std::string_view bytes)
 {
@@ -92,6 +151,9 @@ std::optional<std::string> projectFileInput(std::string_view bytes)
   SilentPrompter prompter;
   const auto session = std::make_unique<Session>(prompter);
   openProjectLines(*session, read.lines);
+  if (const int line = firstLineNotFinite(session->project, &read.lines); line != 0) {
+    return "after opening, line " + std::to_string(line) + " of the project is not a finite number";
+  }
 
   // What was opened must save to a file that passes the same checks.
   const std::vector<std::string> saved = projectFileLines(session->project);

@@ -3,10 +3,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorn {
+class Project;
 class Session;
-}
+}  // namespace vorn
 
 namespace vorn::fuzz {
 
@@ -25,6 +27,12 @@ std::optional<std::string> projectFileInput(std::string_view bytes);
 // and the result is opened as projectFileInput opens a file. Reaches the reading and the re-runs
 // with any value in any line far more often than changed bytes of a whole file do.
 std::optional<std::string> projectPatchInput(std::string_view patch);
+
+// The first line of the project's file whose number is not a finite number, or whose text (a
+// box's text, a label) shows one ("Inf", "NaN"), or 0 when every value is finite. Such a value
+// would be saved as a text that reads back as 0. A text the given lines of an opened file held
+// already is not counted.
+int firstLineNotFinite(Project& project, const std::vector<std::string>* given = nullptr);
 
 // A four-story building entered through the dialogs and taken through every analysis, as an
 // engineer leaves it before saving. The base of projectPatchInput and a seed of the corpus.

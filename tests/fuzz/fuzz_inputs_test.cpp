@@ -9,11 +9,13 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <vector>
 
 #include "mainwindow/session.h"
 #include "projectfile/project_file.h"
+#include "projectfile/project_file_layout.h"
 #include "scripted_prompter.h"
 
 namespace vorn {
@@ -73,6 +75,61 @@ TEST(FuzzRegressions, OrdinaryInputsPassTheChecks)
   EXPECT_EQ(fuzz::projectFileInput("not a project file"), std::nullopt);  // refused: fine
   EXPECT_EQ(fuzz::numberTextInput("  -12.5E+3xyz"), std::nullopt);
   EXPECT_EQ(fuzz::pictureInput(std::string(1, '\0') + "3.14159"), std::nullopt);
+}
+
+// Sets the chosen number of the layout (counted from 1) to an infinity and notes its line.
+class OneInfinity : public LayoutVisitor {
+public:
+  explicit OneInfinity(int which) : which_(which) {}
+  int line = 0;
+  int setAt = 0;
+
+  void paddedFlagA(bool&) override { ++line; }
+  void paddedFlagD(bool&) override { ++line; }
+  void plainFlagB(bool&) override { ++line; }
+  void plainFlagD(bool&) override { ++line; }
+  void paddedNumberE(double& v) override { number(v); }
+  void plainNumberE(double& v) override { number(v); }
+  void flagAsNumberE(bool&) override { ++line; }
+  void paddedCheckF(int&) override { ++line; }
+  void paddedCheckC(int&) override { ++line; }
+  void plainIndexF(std::int16_t&) override { ++line; }
+  void text(std::string&) override { ++line; }
+  void textAsNumber(std::string&) override { ++line; }
+
+private:
+  void number(double& v)
+  {
+    ++line;
+    if (--which_ == 0) {
+      v = -std::numeric_limits<double>::infinity();
+      setAt = line;
+    }
+  }
+  int which_;
+};
+
+TEST(FuzzRegressions, TheFiniteCheckFindsTheLineOfAnInfinity)
+{
+  for (const int which : {1, 40, 400}) {
+    Project p;
+    EXPECT_EQ(fuzz::firstLineNotFinite(p), 0);
+    OneInfinity set(which);
+    visitLayout(p, set);
+    ASSERT_GT(set.setAt, 0);
+    EXPECT_EQ(fuzz::firstLineNotFinite(p), set.setAt) << which;
+  }
+  // A box that shows an infinity counts; a word that holds the letters does not, nor a text the
+  // opened file held already.
+  Project p;
+  p.form10.Text[2].text = "-Inf";
+  const int line = fuzz::firstLineNotFinite(p);
+  EXPECT_GT(line, 0);
+  std::vector<std::string> given(static_cast<std::size_t>(kProjectFileLines));
+  given.at(static_cast<std::size_t>(line - 1)) = "-Inf";
+  EXPECT_EQ(fuzz::firstLineNotFinite(p, &given), 0);
+  p.form10.Text[2].text = "Info";
+  EXPECT_EQ(fuzz::firstLineNotFinite(p), 0);
 }
 
 // ---- Seeds of the project file target: real files the program writes -----------------------

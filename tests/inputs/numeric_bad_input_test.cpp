@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "analysis/supplementary/form20_spectrum.h"
+#include "fuzz_inputs.h"
 #include "mainwindow/session.h"
-#include "projectfile/project_file_layout.h"
 #include "scripted_prompter.h"
 
 namespace vorn {
@@ -276,50 +276,6 @@ std::vector<Dialog> dialogs()
   };
 }
 
-// Every number the project keeps, and every text of the dialogs, has its line in the project
-// file: the first line whose number is not finite or whose text shows one, or 0.
-class FiniteValues : public LayoutVisitor {
-public:
-  int line = 0;
-  int firstBad = 0;
-
-  void paddedFlagA(bool&) override { ++line; }
-  void paddedFlagD(bool&) override { ++line; }
-  void plainFlagB(bool&) override { ++line; }
-  void plainFlagD(bool&) override { ++line; }
-  void paddedNumberE(double& v) override { see(std::isfinite(v)); }
-  void plainNumberE(double& v) override { see(std::isfinite(v)); }
-  void flagAsNumberE(bool&) override { ++line; }
-  void paddedCheckF(int&) override { ++line; }
-  void paddedCheckC(int&) override { ++line; }
-  void plainIndexF(std::int16_t&) override { ++line; }
-  void text(std::string& t) override { see(finiteText(t)); }
-  void textAsNumber(std::string& t) override { see(finiteText(t)); }
-
-private:
-  static bool finiteText(std::string t)
-  {
-    for (char& c : t) {
-      c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return t.find("inf") == std::string::npos && t.find("nan") == std::string::npos;
-  }
-  void see(bool fine)
-  {
-    ++line;
-    if (!fine && firstBad == 0) {
-      firstBad = line;
-    }
-  }
-};
-
-int notFinite(Project& p)
-{
-  FiniteValues v;
-  visitLayout(p, v);
-  return v.firstBad;
-}
-
 bool among(const std::string& text, const std::vector<const char*>& messages)
 {
   for (const char* m : messages) {
@@ -376,7 +332,7 @@ TEST_F(BadNumericInput, LeavingABoxGivesItsMessageOrAnAcceptedNumber)
             EXPECT_NE(box.text, bad.text) << where;
           }
         }
-        EXPECT_EQ(notFinite(s->project), 0) << where << "a value that is not finite";
+        EXPECT_EQ(fuzz::firstLineNotFinite(s->project), 0) << where << "a value that is not finite";
       }
     }
   }
@@ -403,7 +359,7 @@ TEST_F(BadNumericInput, OkGivesTheBoxMessageOrAcceptsTheNumber)
           EXPECT_TRUE(boxMessage) << where << "accepted " << bad.value;
           EXPECT_TRUE(s->project.window(d.window).visible) << where << "the dialog closed";
         }
-        EXPECT_EQ(notFinite(s->project), 0) << where << "a value that is not finite";
+        EXPECT_EQ(fuzz::firstLineNotFinite(s->project), 0) << where << "a value that is not finite";
       }
     }
   }

@@ -1,0 +1,73 @@
+// A project file from someone else may hold any number on any line. Numbers at the edges of a
+// double, on every number line of a building taken through every analysis, open (with the
+// analyses run again) to a project that holds only finite numbers and saves a file the program
+// opens again.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fuzz_inputs.h"
+#include "model/project.h"
+#include "projectfile/project_file_layout.h"
+
+namespace vorn {
+namespace {
+
+// The lines of the file that hold a number, or an edit box's text written as one.
+class NumberLines : public LayoutVisitor {
+public:
+  std::vector<int> lines;
+
+  void paddedFlagA(bool&) override { ++line_; }
+  void paddedFlagD(bool&) override { ++line_; }
+  void plainFlagB(bool&) override { ++line_; }
+  void plainFlagD(bool&) override { ++line_; }
+  void paddedNumberE(double&) override { number(); }
+  void plainNumberE(double&) override { number(); }
+  void flagAsNumberE(bool&) override { ++line_; }
+  void paddedCheckF(int&) override { ++line_; }
+  void paddedCheckC(int&) override { ++line_; }
+  void plainIndexF(std::int16_t&) override { ++line_; }
+  void text(std::string&) override { ++line_; }
+  void textAsNumber(std::string&) override { number(); }
+
+private:
+  void number() { lines.push_back(++line_); }
+  int line_ = 0;
+};
+
+// The story blocks of the building's first story and of its roof (the fourth); the others are
+// laid out alike.
+bool inFirstOrRoofBlock(int line)
+{
+  const int block = (line - kLeadingLines - 1) / kStoryBlockLines + 1;
+  return line <= kLeadingLines || line > kLeadingLines + kMaxStories * kStoryBlockLines ||
+         block == 1 || block == 4;
+}
+
+TEST(ExtremeLines, EveryNumberLineAtTheEdgesOfADoubleOpensToFiniteValues)
+{
+  Project layout;
+  NumberLines numbers;
+  visitLayout(layout, numbers);
+  ASSERT_GT(numbers.lines.size(), 200u);
+
+  int tried = 0;
+  for (const int line : numbers.lines) {
+    if (!inFirstOrRoofBlock(line)) {
+      continue;
+    }
+    // Products of two such values, or sums of many, overflow a double.
+    for (const char* value : {"1E+300", "-1E+300", "1.5E+154", "1E-300"}) {
+      const std::string patch = std::to_string(line) + "=" + value;
+      const auto problem = fuzz::projectPatchInput(patch);
+      EXPECT_FALSE(problem.has_value()) << "line " << patch << ": " << problem.value_or("");
+      ++tried;
+    }
+  }
+  EXPECT_GT(tried, 4 * 150);
+}
+
+}  // namespace
+}  // namespace vorn
