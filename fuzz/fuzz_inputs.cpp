@@ -105,7 +105,7 @@ public:
   void paddedCheckF(int&) override { ++line; }
   void paddedCheckC(int&) override { ++line; }
   void plainIndexF(std::int16_t&) override { ++line; }
-  void text(std::string& t) override { see(finiteText(t)); }
+  void text(std::string& t) override { see(given_ != nullptr || finiteText(t)); }
   void textAsNumber(std::string& t) override { see(finiteText(t)); }
 
 private:

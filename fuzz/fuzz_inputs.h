@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace vorn {
-class Project;
+struct Project;
 class Session;
 }  // namespace vorn
 
@@ -29,9 +29,11 @@ std::optional<std::string> projectFileInput(std::string_view bytes);
 std::optional<std::string> projectPatchInput(std::string_view patch);
 
 // The first line of the project's file whose number is not a finite number, or whose text (a
-// box's text, a label) shows one ("Inf", "NaN"), or 0 when every value is finite. Such a value
-// would be saved as a text that reads back as 0. A text the given lines of an opened file held
-// already is not counted.
+// box's text, a label) shows one ("Inf", "NaN"), or 0 when every value is finite. Such a number
+// would be saved as a text that reads back as 0.
+// With the given lines of an opened file, a box text that the file held already is not counted,
+// nor any text saved as it stands: a drift far beyond any building that the file gives in metres
+// honestly shows as "Inf" in its box in centimetres, and is saved as it was read.
 int firstLineNotFinite(Project& project, const std::vector<std::string>* given = nullptr);
 
 // A four-story building entered through the dialogs and taken through every analysis, as an

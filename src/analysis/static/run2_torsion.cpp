@@ -70,8 +70,13 @@ double driftFactor(double sumMaximum, double sumAverage)
   return factor;
 }
 
+// Marks drifts whose sums go beyond the range of a double (a hand-edited project file).
+constexpr int kDriftsNotFinite = -1;
+
 // Factors from the drifts, story by story. Returns the first story whose maximum drift is below
-// its average drift (the stories below it keep their new factors), 0 when every story passed.
+// its average drift (the stories below it keep their new factors), 0 when every story passed,
+// kDriftsNotFinite when the drifts of a story sum to no finite number (no factor is changed from
+// that story up).
 int factorsFromDrifts(Project& p, int n)
 {
   for (int i = 1; i <= n; ++i) {
@@ -84,6 +89,9 @@ int factorsFromDrifts(Project& p, int n)
       if (p.DRIFTMAXx[k] < p.DRIFTx[k] || p.DRIFTMAXy[k] < p.DRIFTy[k]) {
         return k;
       }
+    }
+    if (!std::isfinite(sax + smx + say + smy)) {
+      return kDriftsNotFinite;
     }
     p.Ajx[i] = driftFactor(smx, sax);
     p.Ajy[i] = driftFactor(smy, say);
@@ -132,6 +140,27 @@ TorsionOverturning PICHESH(Project& p, int n, bool regular)
     r.sumWFarY += p.StoryWeight[i] * (p.FDIMy - p.CMy[i]);
   }
   return r;
+}
+
+// Whether every value the run stores and shows is a finite number; story values far beyond any
+// building (a hand-edited project file) can overflow the moments.
+bool finiteResults(const TorsionOverturning& r)
+{
+  bool ok = true;
+  auto see = [&ok](double v) { ok = ok && std::isfinite(v); };
+  for (int i = 1; i <= r.n; ++i) {
+    for (const StoryValues* a : {&r.ECCx, &r.ECCy, &r.EACCx, &r.EACCy, &r.MTx, &r.MTAx, &r.MTTx,
+                                 &r.MTy, &r.MTAy, &r.MTTy}) {
+      see((*a)[static_cast<std::size_t>(i)]);
+    }
+  }
+  for (double v : {r.HF, r.MOx, r.MOy, r.sumWCMx, r.sumWFarX, r.sumWCMy, r.sumWFarY}) {
+    see(v);
+  }
+  // The safety factors, as store() computes them.
+  see(whole(std::min(r.sumWCMx, r.sumWFarX)) / whole(r.MOx));
+  see(whole(std::min(r.sumWCMy, r.sumWFarY)) / whole(r.MOy));
+  return ok;
 }
 
 // Stores the rounded results.
@@ -282,7 +311,12 @@ void RUN2(Session& session)
     return;
   }
   if (fromDrifts) {
-    if (const int story = factorsFromDrifts(p, n); story != 0) {
+    const int story = factorsFromDrifts(p, n);
+    if (story == kDriftsNotFinite) {
+      session.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+      return;
+    }
+    if (story != 0) {
       session.prompter.message(std::string(run2_texts::driftBelowAverageBefore) +
                                    padded(static_cast<double>(story)) +
                                    run2_texts::driftBelowAverageAfter,
@@ -294,6 +328,10 @@ void RUN2(Session& session)
   const TorsionOverturning r = PICHESH(p, n, regular);
   if (whole(r.MOx) == 0 || whole(r.MOy) == 0) {
     session.prompter.message(run2_texts::noOverturningMoment, kProgramTitle);
+    return;
+  }
+  if (!finiteResults(r)) {
+    session.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
     return;
   }
   store(p, r);

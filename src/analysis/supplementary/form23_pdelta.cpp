@@ -1,9 +1,12 @@
 #include "analysis/supplementary/form23_pdelta.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <utility>
 
+#include "analysis/static/run1_static.h"
 #include "analysis/supplementary/form24_pdelta_results.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
@@ -32,6 +35,9 @@ constexpr double kUnstableAbove = 0.25;
 constexpr double kUnstableTimesR = 1.25;
 
 constexpr int kColumns = 13;
+
+// Working values by story, 1 to N (entry 0 unused).
+using StoryValues = std::array<double, kMaxStories + 1>;
 constexpr int kColWidthTwips = 2500;
 constexpr int kCellFormat = 3;
 
@@ -332,17 +338,44 @@ void Form23::RUN6()
   Project& p = s_.project;
   const int n = storyCount();
   const bool regular = isRegular(p);
-  openOver(p, WindowId::Form23, WindowId::Form24);
 
+  // Gravity load and shears of every story, from it up to the roof. Story values far beyond any
+  // building (a hand-edited project file) can overflow them, the drift totals or the
+  // coefficients: then the run stops before it stores or shows anything.
+  StoryValues gravity{}, shearX{}, shearY{};
+  bool finite = true;
+  auto see = [&finite](double v) { finite = finite && std::isfinite(v); };
+  double driftsX = 0, driftsY = 0, maximaX = 0, maximaY = 0;  // the grid's running totals
   for (int i = 1; i <= n; ++i) {
-    p.PGRAV[i] = 0;
-    p.VSTORYx[i] = 0;
-    p.VSTORYy[i] = 0;
+    const auto k = static_cast<std::size_t>(i);
     for (int j = i; j <= n; ++j) {
-      p.PGRAV[i] += p.StoryWeight[j] + p.LL[j] * p.AR[j] * (1 - p.PERL[j] / 100);
-      p.VSTORYx[i] += p.ForceX[j];
-      p.VSTORYy[i] += p.ForceY[j];
+      gravity.at(k) += p.StoryWeight[j] + p.LL[j] * p.AR[j] * (1 - p.PERL[j] / 100);
+      shearX.at(k) += p.ForceX[j];
+      shearY.at(k) += p.ForceY[j];
     }
+    for (const double v :
+         {gravity.at(k), shearX.at(k), shearY.at(k), driftsX += p.DRIFTx[i], driftsY += p.DRIFTy[i],
+          maximaX += p.DRIFTMAXx[i], maximaY += p.DRIFTMAXy[i]}) {
+      see(v);
+    }
+    for (const auto& [drift, shear] :
+         {std::pair{p.DRIFTx[i], shearX.at(k)}, std::pair{p.DRIFTy[i], shearY.at(k)}}) {
+      if (shear != 0 && p.HS[i] != 0) {
+        see(drift * gravity.at(k) / shear / p.HS[i]);
+      }
+    }
+  }
+  if (!finite) {
+    s_.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+    return;
+  }
+
+  openOver(p, WindowId::Form23, WindowId::Form24);
+  for (int i = 1; i <= n; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    p.PGRAV[i] = gravity.at(k);
+    p.VSTORYx[i] = shearX.at(k);
+    p.VSTORYy[i] = shearY.at(k);
   }
 
   Grid& g = p.form24.MSFlexGrid1;

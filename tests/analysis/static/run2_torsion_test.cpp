@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -422,6 +423,55 @@ TEST_F(TorsionRunTest, NoLateralForcesStopsTheRunInsteadOfDividingByZero)
   EXPECT_EQ(p().SFx, 1.5);
   EXPECT_EQ(p().MOy, 0);
   EXPECT_FALSE(p().form27.Check[6].enabled);
+}
+
+// Values far beyond any building (a hand-edited project file) overflow the moments or the drift
+// sums: the run stops under the static run's message for invalid data and keeps what it had.
+TEST_F(TorsionRunTest, MomentsOrDriftSumsBeyondADoubleStopTheRun)
+{
+  struct Case {
+    const char* what;
+    std::function<void(Project&)> spoil;
+    bool factorsFromDrifts = false;
+  };
+  const Case cases[] = {
+      {"a centre of mass", [](Project& q) { q.CMy[2] = 1.7e308; }},
+      {"a story weight", [](Project& q) { q.StoryWeight[1] = -1e308; }},
+      {"the foundation's thickness", [](Project& q) { q.FTHK = 1e308; }},
+      {"the resisting moment over a small overturning one",
+       [](Project& q) {
+         q.StoryWeight[1] = 1.7e308;
+         q.ForceX[1] = q.ForceX[2] = 0.2;  // MOx rounds to 1
+       }},
+      {"the drift sums",
+       [](Project& q) {
+         set(q.DRIFTx, {1e308, 1e308});
+         set(q.DRIFTMAXx, {1.5e308, 1.5e308});
+         q.PDELTASET = true;
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    s = std::make_unique<Session>(prompter);
+    building(2);
+    c.spoil(p());
+    if (c.factorsFromDrifts) {
+      computedFactors();
+    }
+    p().SFx = 1.5;
+    p().MTx[1] = 7;
+    run();
+    ASSERT_EQ(prompter.shown().size(), 1u) << c.what;
+    EXPECT_EQ(prompter.shown()[0].text, run1_texts::invalidDataMessage) << c.what;
+    EXPECT_EQ(prompter.shown()[0].title, run1_texts::checkTitle);
+    EXPECT_FALSE(resultsShown()) << c.what;
+    EXPECT_EQ(p().SFx, 1.5) << c.what;
+    EXPECT_EQ(p().MTx[1], 7) << c.what;
+    EXPECT_EQ(p().MOx, 0) << c.what;
+    EXPECT_FALSE(p().form27.Check[6].enabled) << c.what;
+    EXPECT_TRUE(std::isfinite(p().Ajx[2]) && std::isfinite(p().Ajy[2])) << c.what;
+    prompter.clear();
+  }
 }
 
 TEST_F(TorsionRunTest, TorsionNeglectTestNeedsALowBuilding)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/static/run1_static.h"
 #include "analysis/supplementary/form23_pdelta.h"
 #include "mainwindow/session.h"
 #include "model/number_text.h"
@@ -234,6 +235,49 @@ TEST_F(PDeltaRun, ZeroShearOrHeightIsReportedAsUndeterminedAndTheOtherStoriesSti
     EXPECT_NE(text, kNegligible);
     EXPECT_NE(text, kUnstable);
     EXPECT_NE(std::string(text), "-");
+  }
+}
+
+// Values far beyond any building (a hand-edited project file) overflow the gravity loads, the
+// shears, the drift totals or a coefficient: the run stops under the static run's message for
+// invalid data, stores nothing and the dialog stays as it was.
+TEST_F(PDeltaRun, SumsOrCoefficientsBeyondADoubleStopTheRunAndStoreNothing)
+{
+  struct Case {
+    const char* what;
+    void (*spoil)(Project&);
+  };
+  const Case cases[] = {
+      {"gravity load", [](Project& q) { q.AR[2] = -1e307; }},  // times 200 of live load
+      {"story shear", [](Project& q) { q.ForceX[1] = q.ForceX[2] = 1e308; }},
+      {"drift total", [](Project& q) { q.DRIFTMAXy[1] = q.DRIFTMAXy[2] = 1.5e308; }},
+      {"coefficient", [](Project& q) { q.StoryWeight[2] = 1e300, q.DRIFTx[2] = 1e10; }},
+  };
+  for (const Case& c : cases) {
+    s = std::make_unique<Session>(prompter);
+    building(2, false);
+    for (int i = 1; i <= 2; ++i) {
+      p().StoryWeight[i] = 10000;
+      p().LL[i] = 200;
+      p().ForceX[i] = p().ForceY[i] = 1000;
+      p().DRIFTx[i] = p().DRIFTy[i] = p().DRIFTMAXx[i] = p().DRIFTMAXy[i] = 0.01;
+    }
+    p().PGRAV[1] = 77;
+    p().THETAx[2] = 0.05;
+    c.spoil(p());
+    const int rows = grid().rows();
+    run();
+    ASSERT_EQ(prompter.shown().size(), 1u) << c.what;
+    EXPECT_EQ(prompter.shown()[0].text, run1_texts::invalidDataMessage) << c.what;
+    EXPECT_EQ(prompter.shown()[0].title, run1_texts::checkTitle);
+    EXPECT_FALSE(p().window(WindowId::Form24).visible) << c.what;
+    EXPECT_TRUE(p().window(WindowId::Form23).visible) << c.what;
+    EXPECT_TRUE(p().window(WindowId::Form23).enabled) << c.what;
+    EXPECT_EQ(p().PGRAV[1], 77) << c.what;
+    EXPECT_EQ(p().THETAx[2], 0.05) << c.what;
+    EXPECT_EQ(grid().rows(), rows) << c.what;
+    EXPECT_FALSE(p().form27.Check[10].enabled) << c.what;
+    prompter.clear();
   }
 }
 
