@@ -89,36 +89,28 @@ bool showsNotFinite(std::string_view t)
   return false;
 }
 
-class FiniteValues : public LayoutVisitor {
+class FiniteValues : public ValueLines {
 public:
   explicit FiniteValues(const std::vector<std::string>* given) : given_(given) {}
-  int line = 0;
   int firstBad = 0;
 
-  void paddedFlagA(bool&) override { ++line; }
-  void paddedFlagD(bool&) override { ++line; }
-  void plainFlagB(bool&) override { ++line; }
-  void plainFlagD(bool&) override { ++line; }
-  void paddedNumberE(double& v) override { see(std::isfinite(v)); }
-  void plainNumberE(double& v) override { see(std::isfinite(v)); }
-  void flagAsNumberE(bool&) override { ++line; }
-  void paddedCheckF(int&) override { ++line; }
-  void paddedCheckC(int&) override { ++line; }
-  void plainIndexF(std::int16_t&) override { ++line; }
-  void text(std::string& t) override { see(given_ != nullptr || finiteText(t)); }
-  void textAsNumber(std::string& t) override { see(finiteText(t)); }
+  void onNumber(double& v, int line) override { see(std::isfinite(v), line); }
+  void onText(std::string& t, int line) override
+  {
+    see(given_ != nullptr || finiteText(t, line), line);
+  }
+  void onBoxText(std::string& t, int line) override { see(finiteText(t, line), line); }
 
 private:
   // A text counts only when the program made it so: not when the file already said it.
-  bool finiteText(const std::string& t) const
+  bool finiteText(const std::string& t, int line) const
   {
-    const auto at = static_cast<std::size_t>(line);
+    const auto at = static_cast<std::size_t>(line - 1);
     const bool given = given_ != nullptr && at < given_->size() && showsNotFinite((*given_)[at]);
     return given || !showsNotFinite(t);
   }
-  void see(bool fine)
+  void see(bool fine, int line)
   {
-    ++line;
     if (!fine && firstBad == 0) {
       firstBad = line;
     }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "projectfile/project_file_layout.h"
+
 namespace vorn {
 struct Project;
 class Session;
@@ -27,6 +29,31 @@ std::optional<std::string> projectFileInput(std::string_view bytes);
 // and the result is opened as projectFileInput opens a file. Reaches the reading and the re-runs
 // with any value in any line far more often than changed bytes of a whole file do.
 std::optional<std::string> projectPatchInput(std::string_view patch);
+
+// A visit of the file's lines that sees only the numbers and the texts, each with its line
+// number (from 1); truth words, check box values and list positions are counted and passed over.
+class ValueLines : public LayoutVisitor {
+public:
+  virtual void onNumber(double& /*value*/, int /*line*/) {}
+  virtual void onBoxText(std::string& /*text written as a number*/, int /*line*/) {}
+  virtual void onText(std::string& /*text*/, int /*line*/) {}
+
+  void paddedFlagA(bool&) final { ++line_; }
+  void paddedFlagD(bool&) final { ++line_; }
+  void plainFlagB(bool&) final { ++line_; }
+  void plainFlagD(bool&) final { ++line_; }
+  void paddedNumberE(double& v) final { onNumber(v, ++line_); }
+  void plainNumberE(double& v) final { onNumber(v, ++line_); }
+  void flagAsNumberE(bool&) final { ++line_; }
+  void paddedCheckF(int&) final { ++line_; }
+  void paddedCheckC(int&) final { ++line_; }
+  void plainIndexF(std::int16_t&) final { ++line_; }
+  void text(std::string& t) final { onText(t, ++line_); }
+  void textAsNumber(std::string& t) final { onBoxText(t, ++line_); }
+
+private:
+  int line_ = 0;
+};
 
 // The first line of the project's file whose number is not a finite number, or whose text (a
 // box's text, a label) shows one ("Inf", "NaN"), or 0 when every value is finite. Such a number

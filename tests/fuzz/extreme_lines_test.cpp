@@ -9,32 +9,17 @@
 
 #include "fuzz_inputs.h"
 #include "model/project.h"
-#include "projectfile/project_file_layout.h"
 
 namespace vorn {
 namespace {
 
 // The lines of the file that hold a number, or an edit box's text written as one.
-class NumberLines : public LayoutVisitor {
+class NumberLines : public fuzz::ValueLines {
 public:
   std::vector<int> lines;
 
-  void paddedFlagA(bool&) override { ++line_; }
-  void paddedFlagD(bool&) override { ++line_; }
-  void plainFlagB(bool&) override { ++line_; }
-  void plainFlagD(bool&) override { ++line_; }
-  void paddedNumberE(double&) override { number(); }
-  void plainNumberE(double&) override { number(); }
-  void flagAsNumberE(bool&) override { ++line_; }
-  void paddedCheckF(int&) override { ++line_; }
-  void paddedCheckC(int&) override { ++line_; }
-  void plainIndexF(std::int16_t&) override { ++line_; }
-  void text(std::string&) override { ++line_; }
-  void textAsNumber(std::string&) override { number(); }
-
-private:
-  void number() { lines.push_back(++line_); }
-  int line_ = 0;
+  void onNumber(double&, int line) override { lines.push_back(line); }
+  void onBoxText(std::string&, int line) override { lines.push_back(line); }
 };
 
 // The story blocks of the building's first story and of its roof (the fourth); the others are

@@ -78,34 +78,20 @@ TEST(FuzzRegressions, OrdinaryInputsPassTheChecks)
 }
 
 // Sets the chosen number of the layout (counted from 1) to an infinity and notes its line.
-class OneInfinity : public LayoutVisitor {
+class OneInfinity : public fuzz::ValueLines {
 public:
   explicit OneInfinity(int which) : which_(which) {}
-  int line = 0;
   int setAt = 0;
 
-  void paddedFlagA(bool&) override { ++line; }
-  void paddedFlagD(bool&) override { ++line; }
-  void plainFlagB(bool&) override { ++line; }
-  void plainFlagD(bool&) override { ++line; }
-  void paddedNumberE(double& v) override { number(v); }
-  void plainNumberE(double& v) override { number(v); }
-  void flagAsNumberE(bool&) override { ++line; }
-  void paddedCheckF(int&) override { ++line; }
-  void paddedCheckC(int&) override { ++line; }
-  void plainIndexF(std::int16_t&) override { ++line; }
-  void text(std::string&) override { ++line; }
-  void textAsNumber(std::string&) override { ++line; }
-
-private:
-  void number(double& v)
+  void onNumber(double& v, int line) override
   {
-    ++line;
     if (--which_ == 0) {
       v = -std::numeric_limits<double>::infinity();
       setAt = line;
     }
   }
+
+private:
   int which_;
 };
 
