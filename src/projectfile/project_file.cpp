@@ -1,11 +1,6 @@
 #include "projectfile/project_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +10,7 @@
 #include "model/number_text.h"
 #include "projectfile/codepage.h"
 #include "projectfile/project_file_layout.h"
+#include "projectfile/replace_file.h"
 
 namespace vorn {
 
@@ -269,7 +265,6 @@ ProjectFileRead checkProjectBytes(std::string_view bytes)
 
 std::optional<std::string> writeProjectFile(const Project& project, const std::string& path)
 {
-  namespace fs = std::filesystem;
   const std::string failed = "فايل " + quoted(path) + " ذخيره نشد: ";
   std::string bytes;
   bytes.reserve(512 * 1024);
@@ -283,49 +278,8 @@ std::optional<std::string> writeProjectFile(const Project& project, const std::s
     bytes += "\r\n";
   }
 
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) {
-    return failed + systemError(errno);
-  }
-  auto fail = [&](int error) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return failed + systemError(error);
-  };
-  // The new file gets the permissions an ordinary new file would get.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  struct stat old {};
-  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-  if (::fchmod(fd, mode) != 0) {
-    return fail(errno);
-  }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return fail(errno);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0) {
-    return fail(errno);
-  }
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return failed + systemError(error);
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return failed + systemError(error);
+  if (auto problem = replaceFile(path, bytes)) {
+    return failed + *problem;
   }
   return std::nullopt;
 }
