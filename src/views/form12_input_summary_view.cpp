@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/application_view.h"
+#include "views/number_label_view.h"
 
 namespace vorn {
 
@@ -53,8 +54,9 @@ Form12View::Form12View(ViewApplication& app)
 void Form12View::drawControls()
 {
   const Form12Contents& f = app().project().form12;
+  // The building's values (a period of ".45") read left to right after their Persian names.
   for (int k = 0; k <= 12; ++k) {
-    drawLabel(label(k), f.Label1[k]);
+    drawNumberLabel(label(k), f.Label1[k]);
   }
   grid_->draw(f.MSFlexGrid1);
 }

@@ -86,7 +86,13 @@ TEST_F(InputSummaryView, AThreeStoryBuildingEnteredThroughTheDialogsIsSummarised
   EXPECT_TRUE(summary.label(9)->isVisible());
   EXPECT_FALSE(summary.label(11)->isVisible());  // the empirical period
   EXPECT_FALSE(summary.label(7)->isVisible());   // infill decided by the systems
-  EXPECT_EQ(summary.label(6)->text().toStdString(), std::string(form8_texts::labels[1]) + "=3");
+  // The numbers after the names are isolated left to right: a height or period below one keeps
+  // its point in front of the digits.
+  const std::string isolate = "\u2066", pop = "\u2069";
+  EXPECT_EQ(summary.label(6)->text().toStdString(),
+            std::string(form8_texts::labels[1]) + "=" + isolate + "3" + pop);
+  EXPECT_EQ(summary.label(5)->text().toStdString(),
+            std::string(form8_texts::labels[2]) + "=" + isolate + "9.6" + pop);
 
   QApplication::processEvents();
   const QPixmap shot = summary.grab();
