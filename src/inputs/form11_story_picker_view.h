@@ -1,29 +1,14 @@
 #pragma once
 
-#include <QComboBox>
-#include <QPushButton>
-
-#include "mainwindow/window_view.h"
+#include "inputs/form11_story_picker.h"
+#include "views/story_picker_view.h"
 
 namespace vorn {
 
 // The story picker: the list of stories, OK and CANCEL.
-class Form11View : public WindowView {
+class Form11View : public StoryPickerView<Form11, Form11Controls> {
 public:
   explicit Form11View(ViewApplication& app);
-
-  QComboBox* combo1() const { return combo1_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
-
-protected:
-  void drawControls() override;
-  bool frameCloseRequested() override;
-
-private:
-  QComboBox* combo1_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn

@@ -1,29 +1,14 @@
 #pragma once
 
-#include <QComboBox>
-#include <QPushButton>
-
-#include "mainwindow/window_view.h"
+#include "analysis/supplementary/form15_story_picker.h"
+#include "views/story_picker_view.h"
 
 namespace vorn {
 
 // The story picker of the torsion data: the list of stories, OK and CANCEL.
-class Form15View : public WindowView {
+class Form15View : public StoryPickerView<Form15, Form15Controls> {
 public:
   explicit Form15View(ViewApplication& app);
-
-  QComboBox* combo1() const { return combo1_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
-
-protected:
-  void drawControls() override;
-  bool frameCloseRequested() override;
-
-private:
-  QComboBox* combo1_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn

@@ -1,43 +1,20 @@
 #include "analysis/supplementary/form23_pdelta_view.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
-
-#include "analysis/supplementary/form23_pdelta.h"
-#include "inputs/numeric_boxes_view.h"
-#include "mainwindow/application_view.h"
-
 namespace vorn {
 
 namespace t = form23_texts;
 
 Form23View::Form23View(ViewApplication& app)
-    : WindowView(app, WindowId::Form23, form23_texts::caption)
+    : StoryDialogView(app, WindowId::Form23, form23_texts::caption, &Session::form23,
+                      &Project::form23)
 {
-  Form23& logic = app.session().form23;
-  events_ = new NumericBoxEvents(this, [this](const std::function<void()>& e) { forward(e); });
-
   auto label = [this](const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
     l->setWordWrap(true);
     return l;
   };
   for (int k = 1; k <= 5; ++k) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString("Text%1").arg(k));
-    box->setLayoutDirection(Qt::LeftToRight);
-    box->setFixedWidth(90);
-    texts_.at(static_cast<std::size_t>(k - 1)) = box;
-    if (k == 1) {
-      continue;  // the story number is not typed
-    }
-    connect(box, &QLineEdit::textEdited, this, [this, k](const QString& text) {
-      this->app().project().form23.Text[k].text = text.toStdString();
-    });
-    events_->watch(
-        box, [&logic, k] { return logic.Text_LostFocus(k); },
-        [&logic, k](BoxKey key) { logic.Text_KeyDown(k, key); });
+    addBox(90);
   }
 
   auto* story = new QHBoxLayout;
@@ -64,40 +41,10 @@ Form23View::Form23View(ViewApplication& app)
   drifts->addWidget(label(t::unit), 2, 3);
   drifts->setColumnStretch(0, 1);
 
-  auto* commands = new QVBoxLayout;
-  const std::array<void (Form23::*)(), 5> clicks = {
-      &Form23::Command1_Click, &Form23::Command2_Click, &Form23::Command3_Click,
-      &Form23::Command4_Click, &Form23::Command5_Click};
-  for (int k = 1; k <= 5; ++k) {
-    const auto at = static_cast<std::size_t>(k - 1);
-    auto* button = new QPushButton(QString::fromUtf8(t::commands.at(at)), this);
-    button->setObjectName(QString("Command%1").arg(k));
-    const auto click = clicks.at(at);
-    connect(button, &QPushButton::clicked, this,
-            [this, &logic, click] { forward([&logic, click] { (logic.*click)(); }); });
-    commands->addWidget(button);
-    commands_.at(at) = button;
-  }
-  commands->addStretch();
-
-  apply_ = new QPushButton(t::apply, this);
-  apply_->setObjectName("APPLY");
-  ok_ = new QPushButton(t::ok, this);
-  ok_->setObjectName("OK");
-  cancel_ = new QPushButton(t::cancel, this);
-  cancel_->setObjectName("CANCEL");
-  connect(apply_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.APPLY_Click(); }); });
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  connect(cancel_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.CANCEL_Click(); }); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(apply_);
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
+  QVBoxLayout* commands = commandColumn(
+      t::commands, {&Form23::Command1_Click, &Form23::Command2_Click, &Form23::Command3_Click,
+                    &Form23::Command4_Click, &Form23::Command5_Click});
+  QHBoxLayout* buttons = applyOkCancel(t::apply, t::ok, t::cancel);
 
   auto* entry = new QVBoxLayout;
   entry->addLayout(story);
@@ -105,27 +52,11 @@ Form23View::Form23View(ViewApplication& app)
   entry->addLayout(drifts);
   entry->addStretch();
 
-  auto* top = new QHBoxLayout;
-  top->addLayout(entry, 3);
-  top->addSpacing(16);
-  top->addLayout(commands, 2);
-
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
+  layout->addLayout(besideCommands(entry, commands, 2));
   layout->addSpacing(8);
   layout->addLayout(buttons);
   resize(760, 0);
-}
-
-void Form23View::drawControls()
-{
-  const Form23Controls& f = app().project().form23;
-  for (int k = 1; k <= 5; ++k) {
-    drawText(text(k), f.Text[k]);
-  }
-  for (int k = 1; k <= 5; ++k) {
-    drawButton(command(k), f.Command[k]);
-  }
 }
 
 bool Form23View::frameCloseRequested()
