@@ -58,9 +58,7 @@ private:
 // The first line of the project's file whose number is not a finite number, or whose text (a
 // box's text, a label) shows one ("Inf", "NaN"), or 0 when every value is finite. Such a number
 // would be saved as a text that reads back as 0.
-// With the given lines of an opened file, a box text that the file held already is not counted,
-// nor any text saved as it stands: a drift far beyond any building that the file gives in metres
-// honestly shows as "Inf" in its box in centimetres, and is saved as it was read.
+// With the given lines of an opened file, a text that the file held already is not counted.
 int firstLineNotFinite(Project& project, const std::vector<std::string>* given = nullptr);
 
 // A four-story building entered through the dialogs and taken through every analysis, as an

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <optional>
 
 #include "analysis/static/form18_torsion_results.h"
@@ -51,7 +52,8 @@ std::vector<PlotPoint> storyProfile(const Grid& g, int valueCol, double scale, i
   for (int r = 1; r < g.rows(); ++r) {
     const std::optional<double> value = cellNumber(g, r, valueCol);
     const std::optional<double> height = cellNumber(g, r, heightCol);
-    if (value && height) {
+    // A value the scale takes beyond a double (a hand-edited project file) gets no point.
+    if (value && height && std::isfinite(*value * scale)) {
       points.push_back({*value * scale, *height});
     }
   }

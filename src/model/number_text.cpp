@@ -47,6 +47,24 @@ Decimal decompose(double magnitude)
   return d;
 }
 
+// "1.25E+17", "1E-05": the digits with the point after the first, and the exponent of at least
+// two digits.
+std::string exponentForm(const Decimal& d)
+{
+  std::string s = d.digits.substr(0, 1);
+  if (d.digits.size() > 1) {
+    s += '.';
+    s += d.digits.substr(1);
+  }
+  const int e = std::abs(d.exponent);
+  s += d.exponent < 0 ? "E-" : "E+";
+  if (e < 10) {
+    s += '0';
+  }
+  s += std::to_string(e);
+  return s;
+}
+
 std::string unsignedText(double magnitude, bool zeroBeforePoint)
 {
   if (magnitude == 0.0) {
@@ -58,18 +76,7 @@ std::string unsignedText(double magnitude, bool zeroBeforePoint)
   const Decimal d = decompose(magnitude);
   const int n = static_cast<int>(d.digits.size());
   if (d.exponent <= -5 || d.exponent >= 15) {
-    std::string s = d.digits.substr(0, 1);
-    if (n > 1) {
-      s += '.';
-      s += d.digits.substr(1);
-    }
-    const int e = std::abs(d.exponent);
-    s += d.exponent < 0 ? "E-" : "E+";
-    if (e < 10) {
-      s += '0';
-    }
-    s += std::to_string(e);
-    return s;
+    return exponentForm(d);
   }
   if (d.exponent < 0) {
     std::string s = zeroBeforePoint ? "0." : ".";
@@ -92,6 +99,17 @@ std::string padded(double value)
   std::string s(1, negative ? '-' : ' ');
   s += unsignedText(std::fabs(value), false);
   return s;
+}
+
+std::string paddedScaled(double value, int powerOfTen)
+{
+  const double scaled = value * std::pow(10.0, powerOfTen);
+  if (std::isfinite(scaled) || !std::isfinite(value)) {
+    return padded(scaled);
+  }
+  Decimal d = decompose(std::fabs(value));
+  d.exponent += powerOfTen;
+  return (std::signbit(value) ? "-" : " ") + exponentForm(d);
 }
 
 std::string padded(bool flag)

@@ -13,6 +13,9 @@ namespace vorn {
 std::string padded(double value);
 // Flags: " True" and " False".
 std::string padded(bool flag);
+// The padded form of value × 10^powerOfTen (metres shown in centimetres); where that product is
+// beyond a double, the value's own digits with the exponent moved ("1.7E+310"), never "Inf".
+std::string paddedScaled(double value, int powerOfTen);
 std::string padded(int value) = delete;  // say which one is meant: a number or a flag
 
 // The file's plain form: no blank for positive numbers and a zero before the point ("0.35").

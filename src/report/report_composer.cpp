@@ -165,7 +165,7 @@ void torsionInput(const Project& p, Lines& out)
 // Drifts are stored in metres and reported in centimetres.
 std::string driftLine(const char* label, int story, double metres)
 {
-  return label + storyNumber(story) + t::driftUnit + "=" + number(100 * metres);
+  return label + storyNumber(story) + t::driftUnit + "=" + paddedScaled(metres, 2);
 }
 
 void drifts(const Project& p, Lines& out)

@@ -225,6 +225,15 @@ TEST_F(PDeltaPlots, ARegularBuildingPlotsTheAverageDriftsOnly)
   expectPoints(plot.series[1].points, {{0.2, 1}, {0.4, 2}}, "average y");
 }
 
+TEST_F(PDeltaPlots, ADriftWhoseCentimetresAreBeyondADoubleGetsNoPoint)
+{
+  run(true);
+  p().form24.MSFlexGrid1.setCell(2, 1, " 1.7E+308");  // metres, from a hand-edited project file
+  const Plot plot = storyDriftsPlot(p());
+  expectPoints(plot.series[0].points, {{0.3, 1}}, "average x");
+  expectPoints(plot.series[1].points, {{0.2, 1}, {0.4, 2}}, "average y");
+}
+
 TEST_F(PDeltaPlots, StabilityCoefficientsAgainstTheNegligibleAndUnstableLimits)
 {
   run(false);

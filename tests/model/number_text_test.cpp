@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,20 @@ TEST(PaddedNumber, FollowsTheProgramsOneNumberForm)
   for (const auto& c : cases) {
     EXPECT_EQ(padded(c.value), c.text) << "value " << c.value;
   }
+}
+
+TEST(PaddedNumber, ScaledByAPowerOfTenEvenBeyondADouble)
+{
+  // Within a double: the padded form of the product, as metres shown in centimetres always were.
+  EXPECT_EQ(paddedScaled(0.0123, 2), padded(0.0123 * 100));
+  EXPECT_EQ(paddedScaled(-0.005, 2), "-.5");
+  EXPECT_EQ(paddedScaled(0.0, 2), " 0");
+  EXPECT_EQ(paddedScaled(1.5e300, 2), " 1.5E+302");
+  // Beyond it: the value's own 15 digits with the exponent moved, never an infinity.
+  EXPECT_EQ(paddedScaled(1.7e308, 2), " 1.7E+310");
+  EXPECT_EQ(paddedScaled(-1.7e308, 2), "-1.7E+310");
+  EXPECT_EQ(paddedScaled(std::numeric_limits<double>::max(), 2), " 1.79769313486231E+310");
+  EXPECT_EQ(paddedScaled(9.99e307, 3), " 9.99E+310");
 }
 
 TEST(PaddedNumber, FlagsAndPlainForms)

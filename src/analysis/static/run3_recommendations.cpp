@@ -1,8 +1,10 @@
 #include "analysis/static/run3_recommendations.h"
 
+#include <cmath>
 #include <string>
 
 #include "analysis/static/form21_recommendations.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
 #include "model/number_text.h"
@@ -30,6 +32,18 @@ void RUN3(Session& session)
   Project& p = session.project;
   ListBox& list = p.form21.List1;
   auto add = [&list](const std::string& line) { list.addItem(line); };
+
+  // The forces and the percentage the list writes; values far beyond any building (a
+  // hand-edited project file) can overflow them, and then nothing is written.
+  const double verticalPercent = 0.7 * p.a * p.i * 100;
+  const bool service = !(p.i < 1.2 && p.N <= 15 && p.H1 <= 50);
+  const double serviceX = p.a * p.Bx * p.i * p.WT / 6;
+  const double serviceY = p.a * p.By * p.i * p.WT / 6;
+  if (!std::isfinite(verticalPercent) ||
+      (service && !(std::isfinite(serviceX) && std::isfinite(serviceY)))) {
+    session.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+    return;
+  }
 
   openOver(p, WindowId::form1, WindowId::Form21);
   list.clear();
@@ -79,7 +93,7 @@ void RUN3(Session& session)
   // Vertical earthquake.
   add(t::verticalLongSpans);
   add(t::verticalConcentrated);
-  add(t::verticalLoadBefore + rounded(0.7 * p.a * p.i * 100) + t::verticalLoadAfter);
+  add(t::verticalLoadBefore + rounded(verticalPercent) + t::verticalLoadAfter);
   add(t::verticalCantilevers);
   add(t::separator);
 
@@ -107,10 +121,10 @@ void RUN3(Session& session)
   }
 
   // Serviceability earthquake.
-  if (!(p.i < 1.2 && p.N <= 15 && p.H1 <= 50)) {
+  if (service) {
     add(t::serviceability);
-    add(t::serviceShearX + rounded(p.a * p.Bx * p.i * p.WT / 6) + t::kilogram);
-    add(t::serviceShearY + rounded(p.a * p.By * p.i * p.WT / 6) + t::kilogram);
+    add(t::serviceShearX + rounded(serviceX) + t::kilogram);
+    add(t::serviceShearY + rounded(serviceY) + t::kilogram);
     for (const char* line : t::serviceLimits) {
       add(line);
     }

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "analysis/static/form22_allowable_drifts.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
 #include "model/number_text.h"
@@ -16,6 +17,27 @@ namespace {
 constexpr int kColWidthTwips = 3000;
 constexpr int kCellFormat = 3;
 
+// The allowable drift of story i in whole hundredths of a centimetre.
+double allowableHundredths(const Project& p, int i, double period, double R)
+{
+  const double k = period >= 0.7 ? 0.02 : 0.025;
+  return roundHalfEven(k / 0.7 / R * p.HS[i] * 10000);
+}
+
+// Whether one direction's drifts and their running total are finite numbers; story heights far
+// beyond any building (a hand-edited project file) can overflow them.
+bool finiteDirection(const Project& p, int stories, double period, double R)
+{
+  if (!(R > 0)) {
+    return true;
+  }
+  double hundredths = 0;
+  for (int i = 1; i <= stories; ++i) {
+    hundredths += allowableHundredths(p, i, period, R);
+  }
+  return std::isfinite(hundredths);
+}
+
 // Fills one direction's two columns: the story drift and the running total, both in cm to
 // 0.01. The total adds the rounded drifts as whole hundredths, so it carries no binary residue.
 // A direction without a positive behaviour factor has no limit to show: its cells stay empty.
@@ -24,10 +46,9 @@ void fillDirection(Grid& grid, const Project& p, int stories, double period, dou
   if (!(R > 0)) {
     return;
   }
-  const double k = period >= 0.7 ? 0.02 : 0.025;
   double hundredths = 0;
   for (int i = 1; i <= stories; ++i) {
-    const double drift = roundHalfEven(k / 0.7 / R * p.HS[i] * 10000);
+    const double drift = allowableHundredths(p, i, period, R);
     hundredths += drift;
     grid.setRow(i);
     grid.setCol(driftCol);
@@ -43,9 +64,13 @@ void RUN7(Session& session)
 {
   Project& p = session.project;
   Grid& grid = p.form22.MSFlexGrid1;
+  const int stories = static_cast<int>(std::clamp(p.N, 0.0, static_cast<double>(kMaxStories)));
+  if (!finiteDirection(p, stories, p.Tx, p.Rx) || !finiteDirection(p, stories, p.Ty, p.Ry)) {
+    session.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+    return;
+  }
   openOver(p, WindowId::form1, WindowId::Form22);
 
-  const int stories = static_cast<int>(std::clamp(p.N, 0.0, static_cast<double>(kMaxStories)));
   const int cols = static_cast<int>(form22_texts::headers.size());
   grid.setCols(cols);
   grid.setRows(stories + 1);

@@ -27,6 +27,7 @@ StoryArray& drift(Project& p, int box)
 
 // Drifts are typed in centimetres and stored in metres.
 constexpr double kCmPerMetre = 100;
+constexpr int kCentimetreExponent = 2;  // the same hundred, as a power of ten
 
 // Stability coefficients from this value on are not negligible.
 constexpr double kNegligibleBelow = 0.1;
@@ -124,7 +125,7 @@ void run8(Session& session)
   f.Command[1].enabled = false;
   if (p.DRIFTSET[1]) {
     for (int k = 2; k <= 5; ++k) {
-      f.Text[k].text = padded(drift(p, k)[1] * kCmPerMetre);
+      f.Text[k].text = paddedScaled(drift(p, k)[1], kCentimetreExponent);
     }
   } else {
     f.Text[2].text = form23_texts::defaultDrift;
@@ -224,7 +225,7 @@ void Form23::showStory(int k, const std::string& text)
   f.Text[1].text = text;
   if (p.DRIFTSET[k]) {
     for (int box = 2; box <= 5; ++box) {
-      f.Text[box].text = padded(drift(p, box)[k] * kCmPerMetre);
+      f.Text[box].text = paddedScaled(drift(p, box)[k], kCentimetreExponent);
     }
   }
   f.Command[1].enabled = k != 1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/static/form21_recommendations.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "scripted_prompter.h"
 
@@ -22,6 +23,16 @@ protected:
   // both directions (neither a moment frame nor dual).
   void SetUp() override { describe(true, 4, 12, 1.0, 0.4, 10, 10); }
   void TearDown() override { EXPECT_TRUE(prompter.shown().empty()) << "RUN3 shows no message"; }
+
+  // The one message of a run that stopped, taken so that TearDown sees none left.
+  std::string takeMessage()
+  {
+    EXPECT_EQ(prompter.shown().size(), 1u);
+    std::string text = prompter.shown().empty() ? "" : prompter.shown()[0].text;
+    EXPECT_EQ(prompter.shown().empty() ? "" : prompter.shown()[0].title, run1_texts::checkTitle);
+    prompter.clear();
+    return text;
+  }
 
   void describe(bool regular, double N, double H1, double i, double TS, double SYSTEMx,
                 double SYSTEMy)
@@ -273,6 +284,32 @@ TEST_F(Recommendations, OpensOverTheMainWindowAndARerunReplacesTheList)
   RUN3(*s);
   EXPECT_EQ(lines().size(), first.size() + 2);
   EXPECT_EQ(std::count(lines().begin(), lines().end(), std::string(t::staticAllowed)), 1);
+}
+
+// Values far beyond any building (a hand-edited project file) overflow the percentage or the
+// service shears: the run stops under the static run's message and keeps the list it had.
+TEST_F(Recommendations, NumbersBeyondADoubleStopTheRunAndKeepTheList)
+{
+  RUN3(*s);
+  s->form21.OK_Click();
+  const auto before = lines();
+  p().a = 1e307;  // 0.7 x A x I x 100
+  RUN3(*s);
+  EXPECT_EQ(takeMessage(), run1_texts::invalidDataMessage);
+  EXPECT_FALSE(p().window(WindowId::Form21).visible);
+  EXPECT_EQ(lines(), before);
+
+  // The service shears count only where they are written: 16 stories bring them in.
+  p().a = 0.35;
+  p().Bx = 1000;
+  p().WT = 1e308;
+  RUN3(*s);
+  EXPECT_TRUE(prompter.shown().empty());
+  s->form21.OK_Click();
+  p().N = 16;
+  RUN3(*s);
+  EXPECT_EQ(takeMessage(), run1_texts::invalidDataMessage);
+  EXPECT_FALSE(p().window(WindowId::Form21).visible);
 }
 
 }  // namespace

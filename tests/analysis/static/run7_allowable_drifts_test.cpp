@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/static/form22_allowable_drifts.h"
+#include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "scripted_prompter.h"
 
@@ -144,6 +145,24 @@ TEST_F(AllowableDrifts, ADirectionWithoutABehaviourFactorShowsNoLimit)
   EXPECT_EQ(cell(1, 1), "");
   EXPECT_EQ(cell(1, 2), "");
   EXPECT_EQ(cell(1, 3), " 1.22");
+}
+
+// A story height far beyond any building (a hand-edited project file) overflows the drift limits:
+// the run stops under the static run's message, opens no window and keeps the table it had.
+TEST_F(AllowableDrifts, HeightsBeyondADoubleStopTheRunAndKeepTheTable)
+{
+  stories(2, 3);
+  RUN7(*s);
+  s->form22.OK_Click();
+  const std::string kept = cell(2, 2);
+  p().HS[2] = 1e308;  // times 0.025 / 0.7 / 7 x 10 000
+  RUN7(*s);
+  ASSERT_EQ(prompter.shown().size(), 1u);
+  EXPECT_EQ(prompter.shown()[0].text, run1_texts::invalidDataMessage);
+  EXPECT_EQ(prompter.shown()[0].title, run1_texts::checkTitle);
+  EXPECT_FALSE(p().window(WindowId::Form22).visible);
+  EXPECT_EQ(cell(2, 2), kept);
+  prompter.clear();
 }
 
 }  // namespace
