@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "mainwindow/session.h"
@@ -116,6 +117,34 @@ private:
   const std::vector<std::string>* given_;
 };
 
+// The first cell or list line of a results window that shows a number that is not finite.
+std::optional<std::string> shownNotFinite(const Project& p)
+{
+  const std::pair<const char*, const ViewContents*> windows[] = {
+      {"the input summary", &p.form12},    {"the static results", &p.form13},
+      {"the torsion summary", &p.form17},  {"the torsion results", &p.form18},
+      {"the spectrum", &p.form20},         {"the recommendations", &p.form21},
+      {"the allowable drifts", &p.form22}, {"the P-Delta results", &p.form24},
+  };
+  for (const auto& [name, w] : windows) {
+    const Grid& g = w->MSFlexGrid1;
+    for (int r = 0; r < g.rows(); ++r) {
+      for (int c = 0; c < g.cols(); ++c) {
+        if (showsNotFinite(g.text(r, c))) {
+          return std::string(name) + " shows " + shown(g.text(r, c)) + " in row " +
+                 std::to_string(r) + ", column " + std::to_string(c);
+        }
+      }
+    }
+    for (const std::string& line : w->List1.lines()) {
+      if (showsNotFinite(line)) {
+        return std::string(name) + " lists " + shown(line);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int firstLineNotFinite(Project& project, const std::vector<std::string>* given)
@@ -143,6 +172,9 @@ std::optional<std::string> projectFileInput(std::string_view bytes)
   openProjectLines(*session, read.lines);
   if (const int line = firstLineNotFinite(session->project, &read.lines); line != 0) {
     return "after opening, line " + std::to_string(line) + " of the project is not a finite number";
+  }
+  if (auto shown = shownNotFinite(session->project)) {
+    return "after opening, " + *shown;
   }
 
   // What was opened must save to a file that passes the same checks.

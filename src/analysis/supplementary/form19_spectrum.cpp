@@ -1,5 +1,7 @@
 #include "analysis/supplementary/form19_spectrum.h"
 
+#include "analysis/static/run1_static.h"
+#include "analysis/supplementary/form20_spectrum.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
 #include "model/number_text.h"
@@ -68,11 +70,17 @@ void Form19::RUN5()
     return;
   }
   Project& p = s_.project;
+  const int rows = buildSpectrumTable(p);
+  if (rows == 0) {
+    // A site or behaviour factor far beyond any building (a hand-edited project file).
+    s_.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
+    return;
+  }
   WindowState& view = p.window(WindowId::Form20);
   view.visible = true;
   view.enabled = true;
   p.window(WindowId::Form19).visible = false;
-  p.form19.rowCount = buildSpectrumTable(p);
+  p.form19.rowCount = rows;
   p.form27.Check[8].enabled = true;
   errore = false;
 }

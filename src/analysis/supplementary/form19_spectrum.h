@@ -51,8 +51,9 @@ public:
   // Reads the two boxes into TMAX and TSTEP (stored even when refused) and checks them; the
   // first failing check is shown, its box gets the focus and errore is set.
   void err();
-  // Validates; when valid, shows the spectrum window in the dialog's place, builds the table,
-  // makes it available to the report and clears errore.
+  // Validates; when valid, builds the table, shows the spectrum window in the dialog's place,
+  // makes it available to the report and clears errore. A table whose coefficients are not
+  // finite numbers is not built: the message for invalid data, and the dialog stays.
   void RUN5();
 
   void OK_Click() { RUN5(); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
@@ -30,26 +31,32 @@ double spectrumFactor(const Project& p, double T)
 }
 
 // Fills one direction's column from the periods the grid shows. Without a positive behaviour
-// factor there is no coefficient to show and the column stays empty.
-void fillDirection(Grid& grid, const Project& p, int lastRow, int col, double R)
+// factor there is no coefficient to show and the column stays empty. False when a coefficient is
+// not a finite number (values far beyond any site, from a hand-edited project file).
+bool fillDirection(Grid& grid, const Project& p, int lastRow, int col, double R)
 {
   if (!(R > 0)) {
-    return;
+    return true;
   }
   grid.setCol(col);
   for (int r = 1; r <= lastRow; ++r) {
     const double B = spectrumFactor(p, numericValue(grid.text(r, 0)));
     const double value = B / R >= 0.1 ? p.a * B * p.i / R : 0.1 * p.a * p.i;
+    const double shown = roundHalfEven(value * 10000) / 10000;
+    if (!std::isfinite(shown)) {
+      return false;
+    }
     grid.setRow(r);
-    grid.setText(padded(roundHalfEven(value * 10000) / 10000));
+    grid.setText(padded(shown));
   }
+  return true;
 }
 
 }  // namespace
 
 int buildSpectrumTable(Project& p)
 {
-  Grid& grid = p.form20.MSFlexGrid1;
+  Grid grid = p.form20.MSFlexGrid1;
   const double steps = p.TSTEP > 0 ? roundHalfEven(p.TMAX / p.TSTEP) : 0;
   const int n = static_cast<int>(std::clamp(steps, 0.0, static_cast<double>(kMaxSpectrumSteps)));
   const int rows = n + 2;
@@ -82,8 +89,10 @@ int buildSpectrumTable(Project& p)
     grid.setText(padded(T > p.TMAX ? p.TMAX : T));
   }
 
-  fillDirection(grid, p, rows - 1, 1, p.Rx);
-  fillDirection(grid, p, rows - 1, 2, p.Ry);
+  if (!fillDirection(grid, p, rows - 1, 1, p.Rx) || !fillDirection(grid, p, rows - 1, 2, p.Ry)) {
+    return 0;
+  }
+  p.form20.MSFlexGrid1 = std::move(grid);
   return rows;
 }
 

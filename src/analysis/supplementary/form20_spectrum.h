@@ -27,7 +27,8 @@ inline constexpr int kMaxSpectrumSteps = 32765;
 // by the dialog beforehand): one row per period step from 0 (the last period held at TMAX), then
 // the spectral acceleration coefficient of the x and the y direction, each with its behaviour
 // factor. Values the dialog refuses never give more than kMaxSpectrumSteps steps nor fewer
-// than none. Returns the number of grid rows, header included.
+// than none. Returns the number of grid rows, header included, or 0 when a coefficient is not a
+// finite number: then the grid is left as it was.
 int buildSpectrumTable(Project& project);
 
 // Logic of the design-spectrum window: OK returns to the main window.

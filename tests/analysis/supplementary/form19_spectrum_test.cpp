@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/static/run1_static.h"
 #include "analysis/supplementary/form20_spectrum.h"
 #include "mainwindow/session.h"
 #include "scripted_prompter.h"
@@ -216,6 +217,26 @@ TEST_F(Spectrum, LargestTableIsAccepted)
   EXPECT_TRUE(prompter.shown().empty());
   EXPECT_EQ(grid().rows(), 32767);
   EXPECT_EQ(grid().text(32766, 0), " 3276.5");
+}
+
+// A site value far beyond any building (a hand-edited project file) overflows the coefficients:
+// no table is built, the message for invalid data is shown and the dialog stays open.
+TEST_F(Spectrum, CoefficientsBeyondADoubleBuildNoTable)
+{
+  run("1", "0.5");
+  s->form20.OK_Click();
+  const Grid before = grid();
+  s->form1.Command_Click(14);
+  p().S = 1e308;  // B = S + 1 on the plateau, times A and I, over R, times 10 000
+  run("1", "0.5");
+  ASSERT_EQ(prompter.shown().size(), 1u);
+  EXPECT_EQ(prompter.shown()[0].text, run1_texts::invalidDataMessage);
+  EXPECT_EQ(prompter.shown()[0].title, run1_texts::checkTitle);
+  EXPECT_TRUE(p().window(WindowId::Form19).visible);
+  EXPECT_FALSE(p().window(WindowId::Form20).visible);
+  EXPECT_EQ(grid(), before);
+  EXPECT_EQ(buildSpectrumTable(p()), 0);
+  prompter.clear();
 }
 
 TEST_F(Spectrum, TableFromUncheckedValuesStaysBounded)
