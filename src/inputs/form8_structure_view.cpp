@@ -1,38 +1,18 @@
 #include "inputs/form8_structure_view.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
-
-#include "inputs/numeric_boxes_view.h"
-#include "mainwindow/application_view.h"
 
 namespace vorn {
 
-Form8View::Form8View(ViewApplication& app) : WindowView(app, WindowId::Form8, form8_texts::caption)
+Form8View::Form8View(ViewApplication& app)
+    : NumericBoxDialogView(app, WindowId::Form8, form8_texts::caption, &Session::form8,
+                           &Project::form8)
 {
   Form8& logic = app.session().form8;
-  events_ = new NumericBoxEvents(this, [this](const std::function<void()>& e) { forward(e); });
 
   auto* boxes = new QGridLayout;
-  for (int k = 1; k <= 3; ++k) {
-    const auto at = static_cast<std::size_t>(k - 1);
-    auto* label = new QLabel(QString::fromUtf8(form8_texts::labels.at(at)), this);
-    label->setObjectName(QString("Label1_%1").arg(k - 1));
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString("Text%1").arg(k));
-    box->setLayoutDirection(Qt::LeftToRight);
-    box->setMaximumWidth(110);
-    connect(box, &QLineEdit::textEdited, this, [this, k](const QString& t) {
-      this->app().project().form8.Text[k].text = t.toStdString();
-    });
-    events_->watch(
-        box, [&logic, k] { return logic.Text_LostFocus(k); },
-        [&logic, k](BoxKey key) { logic.Text_KeyDown(k, key); });
-    boxes->addWidget(label, k - 1, 0);
-    boxes->addWidget(box, k - 1, 1);
-    texts_.at(at) = box;
+  for (std::size_t at = 0; at < form8_texts::labels.size(); ++at) {
+    addBox(boxes, form8_texts::labels.at(at), QString("Label1_%1").arg(at))->setMaximumWidth(110);
   }
   boxes->setColumnStretch(0, 1);
 
@@ -48,34 +28,16 @@ Form8View::Form8View(ViewApplication& app) : WindowView(app, WindowId::Form8, fo
     checks_.at(at) = check;
   }
 
+  const std::array<void (Form8::*)(), 3> clicks = {&Form8::Command1_Click, &Form8::Command2_Click,
+                                                   &Form8::Command3_Click};
   auto* commands = new QVBoxLayout;
-  for (int k = 1; k <= 3; ++k) {
-    const auto at = static_cast<std::size_t>(k - 1);
-    auto* button = new QPushButton(QString::fromUtf8(form8_texts::commands.at(at)), this);
-    button->setObjectName(QString("Command%1").arg(k));
-    commands->addWidget(button);
-    commands_.at(at) = button;
+  for (std::size_t at = 0; at < commands_.size(); ++at) {
+    commands_.at(at) = addButton(QString("Command%1").arg(at + 1), form8_texts::commands.at(at),
+                                 [&logic, click = clicks.at(at)] { (logic.*click)(); });
+    commands->addWidget(commands_.at(at));
   }
-  connect(command(1), &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.Command1_Click(); }); });
-  connect(command(2), &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.Command2_Click(); }); });
-  connect(command(3), &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.Command3_Click(); }); });
 
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("OK");
-  cancel_ = new QPushButton("CANCEL", this);
-  cancel_->setObjectName("CANCEL");
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  connect(cancel_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.CANCEL_Click(); }); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
+  QHBoxLayout* buttons = okCancel("OK", "CANCEL");
 
   auto* middle = new QHBoxLayout;
   middle->addLayout(checks, 1);
@@ -94,20 +56,12 @@ Form8View::Form8View(ViewApplication& app) : WindowView(app, WindowId::Form8, fo
 void Form8View::drawControls()
 {
   const Form8Controls& f = app().project().form8;
-  for (int k = 1; k <= 3; ++k) {
-    drawText(text(k), f.Text[k]);
-  }
+  drawBoxes();
   for (int k = 1; k <= 4; ++k) {
     drawCheck(check(k), f.Check[k]);
   }
   drawButton(command(2), f.Command[2]);
   drawButton(command(3), f.Command[3]);
-}
-
-bool Form8View::frameCloseRequested()
-{
-  app().session().form8.CANCEL_Click();
-  return true;
 }
 
 }  // namespace vorn

@@ -1,18 +1,15 @@
 #include "views/form17_torsion_summary_view.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "mainwindow/application_view.h"
-#include "views/form17_torsion_summary.h"
 #include "views/number_label_view.h"
 
 namespace vorn {
 
 Form17View::Form17View(ViewApplication& app)
-    : WindowView(app, WindowId::Form17, form17_texts::caption)
+    : ResultsWindowView(app, WindowId::Form17, form17_texts::caption, &Session::form17,
+                        &Form17::Form_QueryUnload)
 {
-  Form17& logic = app.session().form17;
   auto* plan = new QHBoxLayout;
   for (int k = 1; k <= 4; ++k) {
     auto* l = new QLabel(this);
@@ -25,15 +22,7 @@ Form17View::Form17View(ViewApplication& app)
   }
   plan->addStretch();
   grid_ = new GridView(this);
-  ok_ = new QPushButton(QString::fromUtf8(form17_texts::ok), this);
-  ok_->setObjectName("OK");
-  ok_->setMinimumWidth(100);
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch();
-  bottom->addWidget(ok_);
-  bottom->addStretch();
+  QHBoxLayout* bottom = okRow(form17_texts::ok);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(labels_[0]);
@@ -50,16 +39,7 @@ void Form17View::drawControls()
   for (std::size_t k = 0; k < labels.size(); ++k) {
     drawNumberLabel(labels_.at(k), *labels.at(k));
   }
-  grid_->draw(f.MSFlexGrid1);
-  if (grid_->rowCount() > 0) {
-    grid_->resizeRowToContents(0);
-  }
-}
-
-bool Form17View::frameCloseRequested()
-{
-  app().session().form17.Form_QueryUnload();
-  return true;
+  drawGrid(grid_, f.MSFlexGrid1);
 }
 
 }  // namespace vorn

@@ -1,21 +1,16 @@
 #include "analysis/static/form18_torsion_results_view.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QSplitter>
 #include <QVBoxLayout>
 
-#include "analysis/plot_data.h"
-#include "analysis/static/form18_torsion_results.h"
-#include "mainwindow/application_view.h"
 #include "views/number_label_view.h"
 
 namespace vorn {
 
 Form18View::Form18View(ViewApplication& app)
-    : WindowView(app, WindowId::Form18, form18_texts::caption)
+    : ResultsWindowView(app, WindowId::Form18, form18_texts::caption, &Session::form18,
+                        &Form18::Form_QueryUnload)
 {
-  Form18& logic = app.session().form18;
   auto make = [this](const QString& name) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
@@ -55,15 +50,7 @@ Form18View::Form18View(ViewApplication& app)
   values->setHorizontalSpacing(24);
 
   grid_ = new GridView(this);
-  ok_ = new QPushButton(QString::fromUtf8(form18_texts::ok), this);
-  ok_->setObjectName("OK");
-  ok_->setMinimumWidth(100);
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch();
-  bottom->addWidget(ok_);
-  bottom->addStretch();
+  QHBoxLayout* bottom = okRow(form18_texts::ok);
 
   // The results (labels, conclusion and grid), and the total torsional moments plotted beside
   // them.
@@ -74,11 +61,8 @@ Form18View::Form18View(ViewApplication& app)
   resultsLayout->addLayout(values);
   resultsLayout->addWidget(label7_);
   resultsLayout->addWidget(grid_, 1);
-  plot_ = new PlotPanel(app.session().prompter, this);
-  auto* resultsAndPlot = new QSplitter(Qt::Horizontal, this);
-  resultsAndPlot->setChildrenCollapsible(false);
-  resultsAndPlot->addWidget(results);
-  resultsAndPlot->addWidget(plot_);
+  plot_ = newPlot();
+  QSplitter* resultsAndPlot = split(Qt::Horizontal, results, plot_);
   resultsAndPlot->setSizes({840, 580});
 
   auto* layout = new QVBoxLayout(this);
@@ -107,21 +91,8 @@ void Form18View::drawControls()
   }
   drawNumberLabel(label7_, f.Label7);
   drawNumberLabel(label8_, f.Label8);
-  grid_->draw(f.MSFlexGrid1);
-  // The plot follows the table while the window is shown.
-  if (app().project().window(WindowId::Form18).visible) {
-    plot_->draw(torsionPlot(app().project()));
-  }
-  // The headers are longer than their columns are wide: they wrap onto a taller header row.
-  if (grid_->rowCount() > 0) {
-    grid_->resizeRowToContents(0);
-  }
-}
-
-bool Form18View::frameCloseRequested()
-{
-  app().session().form18.Form_QueryUnload();
-  return true;
+  drawGrid(grid_, f.MSFlexGrid1);
+  drawPlot(plot_, torsionPlot);
 }
 
 }  // namespace vorn

@@ -1,30 +1,27 @@
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
+#include <array>
 
-#include "mainwindow/grid_view.h"
-#include "mainwindow/plot_panel_view.h"
-#include "mainwindow/window_view.h"
+#include "analysis/static/form18_torsion_results.h"
+#include "views/results_window_view.h"
 
 namespace vorn {
 
 // The torsion results window: the unit label, the overturning labels with the safety factors and
 // their verdicts, the torsion-neglect conclusion, the story grid with the total torsional moments
 // plotted beside it, and OK.
-class Form18View : public WindowView {
+class Form18View : public ResultsWindowView<Form18> {
 public:
   explicit Form18View(ViewApplication& app);
 
   GridView* grid() const { return grid_; }
   PlotPanel* plot() const { return plot_; }
-  QPushButton* okButton() const { return ok_; }
   // A label by its control name ("Label2", "Label3_1" for Label3(1)).
   QLabel* label(const char* name) const;
 
 protected:
   void drawControls() override;
-  bool frameCloseRequested() override;
 
 private:
   QLabel* label1_ = nullptr;
@@ -37,7 +34,6 @@ private:
   QLabel* label8_ = nullptr;
   GridView* grid_ = nullptr;
   PlotPanel* plot_ = nullptr;
-  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace vorn

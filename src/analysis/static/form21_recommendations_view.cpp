@@ -1,30 +1,16 @@
 #include "analysis/static/form21_recommendations_view.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
-
-#include "analysis/static/form21_recommendations.h"
-#include "mainwindow/application_view.h"
 
 namespace vorn {
 
 Form21View::Form21View(ViewApplication& app)
-    : WindowView(app, WindowId::Form21, form21_texts::caption)
+    : ResultsWindowView(app, WindowId::Form21, form21_texts::caption, &Session::form21,
+                        &Form21::OK_Click)
 {
-  Form21& logic = app.session().form21;
-
   list_ = new ListView(this);
   list_->setWordWrap(true);
-  ok_ = new QPushButton(QString::fromUtf8(form21_texts::ok), this);
-  ok_->setObjectName("OK");
-  ok_->setMinimumWidth(100);
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch();
-  bottom->addWidget(ok_);
-  bottom->addStretch();
+  QHBoxLayout* bottom = okRow(form21_texts::ok);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
@@ -35,12 +21,6 @@ Form21View::Form21View(ViewApplication& app)
 void Form21View::drawControls()
 {
   list_->draw(app().project().form21.List1);
-}
-
-bool Form21View::frameCloseRequested()
-{
-  app().session().form21.OK_Click();
-  return true;
 }
 
 }  // namespace vorn

@@ -1,20 +1,14 @@
 #include "analysis/static/form22_allowable_drifts_view.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
+#include <QLabel>
 #include <QVBoxLayout>
-
-#include "analysis/static/form22_allowable_drifts.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/number_cells_view.h"
 
 namespace vorn {
 
 Form22View::Form22View(ViewApplication& app)
-    : WindowView(app, WindowId::Form22, form22_texts::caption)
+    : ResultsWindowView(app, WindowId::Form22, form22_texts::caption, &Session::form22,
+                        &Form22::OK_Click)
 {
-  Form22& logic = app.session().form22;
-
   auto* title = new QLabel(QString::fromUtf8(form22_texts::label1), this);
   title->setObjectName("Label1");
   QFont bold = title->font();
@@ -27,16 +21,7 @@ Form22View::Form22View(ViewApplication& app)
   auto* note = new QLabel(QString::fromUtf8(form22_texts::note), this);
   note->setObjectName("Label2");
   note->setWordWrap(true);
-  ok_ = new QPushButton(QString::fromUtf8(form22_texts::ok), this);
-  ok_->setObjectName("OK");
-  ok_->setMinimumWidth(100);
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch();
-  bottom->addWidget(ok_);
-  bottom->addStretch();
+  QHBoxLayout* bottom = okRow(form22_texts::ok);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
@@ -49,16 +34,7 @@ Form22View::Form22View(ViewApplication& app)
 
 void Form22View::drawControls()
 {
-  grid_->draw(app().project().form22.MSFlexGrid1);
-  if (grid_->rowCount() > 0) {
-    grid_->resizeRowToContents(0);
-  }
-}
-
-bool Form22View::frameCloseRequested()
-{
-  app().session().form22.OK_Click();
-  return true;
+  drawGrid(grid_, app().project().form22.MSFlexGrid1);
 }
 
 }  // namespace vorn
