@@ -2,6 +2,6 @@
 
 namespace vorn {
 
-Session::Session(Prompter& p) : prompter(p), form1(*this) {}
+Session::Session(Prompter& p) : relay(p), prompter(relay), form1(*this) {}
 
 }  // namespace vorn

@@ -41,6 +41,9 @@ public:
   Session& operator=(const Session&) = delete;
 
   Project project;
+  // Every message and question of the program goes through `prompter`, which relays them to the
+  // one the session was made with.
+  RelayPrompter relay;
   Prompter& prompter;
 
   Form1 form1;

@@ -42,6 +42,18 @@ bool everyStory(const Project& p, const StoryFlags& flags)
   return true;
 }
 
+// Shows each message once while it lives.
+class OnceEach {
+public:
+  explicit OnceEach(RelayPrompter& relay) : relay_(relay) { relay_.onceEach(true); }
+  ~OnceEach() { relay_.onceEach(false); }
+  OnceEach(const OnceEach&) = delete;
+  OnceEach& operator=(const OnceEach&) = delete;
+
+private:
+  RelayPrompter& relay_;
+};
+
 }  // namespace
 
 void openProjectLines(Session& s, const std::vector<std::string>& lines)
@@ -52,7 +64,9 @@ void openProjectLines(Session& s, const std::vector<std::string>& lines)
   p.HASFILE = true;
 
   // Each computation whose inputs are complete runs again, in the order of the workflow; a run
-  // that stops at a check still lets the next one read what is stored.
+  // that stops at a check still lets the next one read what is stored. A faulty value that stops
+  // several of them is told once.
+  const OnceEach once(s.relay);
   if (everyStory(p, p.STORYSET)) {
     RUN1(s);
     RUN3(s);

@@ -4,11 +4,17 @@
 // opens again.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/static/run1_static.h"
 #include "fuzz_inputs.h"
+#include "mainwindow/session.h"
 #include "model/project.h"
+#include "projectfile/open_project.h"
+#include "projectfile/project_file.h"
+#include "scripted_prompter.h"
 
 namespace vorn {
 namespace {
@@ -52,6 +58,29 @@ TEST(ExtremeLines, EveryNumberLineAtTheEdgesOfADoubleOpensToFiniteValues)
     }
   }
   EXPECT_GT(tried, 4 * 150);
+}
+
+// A design acceleration near the largest double stops the static run, the recommendations and the
+// spectrum while the file is opened: the message is shown once, and later runs speak again.
+TEST(ExtremeLines, AValueThatStopsSeveralRunsWhileOpeningIsToldOnce)
+{
+  test::ScriptedPrompter prompter;
+  auto built = std::make_unique<Session>(prompter);
+  fuzz::describeAndRunEverything(*built);
+  std::vector<std::string> lines = projectFileLines(built->project);
+  lines.at(24) = "1.7E+308";  // A
+
+  auto s = std::make_unique<Session>(prompter);
+  openProjectLines(*s, lines);
+  ASSERT_EQ(prompter.texts(), std::vector<std::string>{run1_texts::invalidDataMessage});
+  EXPECT_EQ(s->project.a, 1.7e308);
+
+  prompter.clear();
+  s->form1.Command_Click(9);   // the static run again
+  s->form1.Command_Click(13);  // the recommendations
+  EXPECT_EQ(prompter.texts(), (std::vector<std::string>{run1_texts::invalidDataMessage,
+                                                        run1_texts::invalidDataMessage}));
+  prompter.clear();
 }
 
 }  // namespace
