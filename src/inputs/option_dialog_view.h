@@ -6,15 +6,14 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "mainwindow/application_view.h"
-#include "views/button_window_view.h"
+#include "views/dialog_view.h"
 
 namespace vorn {
 
 // A dialog of four options, one of which the user picks (the soil types, the importance
 // categories), with the button of its help window under them, then OK and CANCEL.
 template <typename Logic, typename Controls>
-class OptionDialogView : public ButtonWindowView {
+class OptionDialogView : public DialogView<Logic, Controls> {
 public:
   QRadioButton* option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
   QPushButton* helpButton() const { return help_; }
@@ -26,26 +25,24 @@ protected:
                    Logic Session::*logicMember, Controls Project::*controlsMember,
                    const std::array<const char*, 4>& options, const char* command1, const char* ok,
                    const char* cancel)
-      : ButtonWindowView(app, id, caption),
-        logic_(app.session().*logicMember),
-        controls_(controlsMember)
+      : DialogView<Logic, Controls>(app, id, caption, logicMember, controlsMember)
   {
-    Logic& logic = logic_;
+    Logic& logic = this->logic();
     auto* layout = new QVBoxLayout(this);
     for (int k = 0; k <= 3; ++k) {
       auto* option =
           new QRadioButton(QString::fromUtf8(options.at(static_cast<std::size_t>(k))), this);
       option->setObjectName(QString("Option1_%1").arg(k));
       option->setAutoExclusive(false);
-      connect(option, &QRadioButton::clicked, this,
-              [this, &logic, k] { forward([&logic, k] { logic.Option1_Click(k); }); });
+      this->connect(option, &QRadioButton::clicked, this,
+                    [this, &logic, k] { this->forward([&logic, k] { logic.Option1_Click(k); }); });
       layout->addWidget(option);
       options_.at(static_cast<std::size_t>(k)) = option;
     }
 
-    help_ = addButton("Command1", command1, [&logic] { logic.Command1_Click(); });
-    ok_ = addButton("OK", ok, [&logic] { logic.OK_Click(); });
-    cancel_ = addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
+    help_ = this->addButton("Command1", command1, [&logic] { logic.Command1_Click(); });
+    ok_ = this->addButton("OK", ok, [&logic] { logic.OK_Click(); });
+    cancel_ = this->addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -55,25 +52,18 @@ protected:
     layout->addSpacing(8);
     layout->addWidget(help_);
     layout->addLayout(buttons);
-    resize(380, 0);
+    this->resize(380, 0);
   }
 
   void drawControls() override
   {
-    const Controls& f = app().project().*controls_;
+    const Controls& f = this->controls();
     for (int k = 0; k <= 3; ++k) {
-      drawOption(option(k), f.Option1[k]);
+      this->drawOption(option(k), f.Option1[k]);
     }
-  }
-  bool frameCloseRequested() override
-  {
-    logic_.CANCEL_Click();
-    return true;
   }
 
 private:
-  Logic& logic_;
-  Controls Project::*controls_;
   std::array<QRadioButton*, 4> options_{};
   QPushButton* help_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -10,9 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "inputs/numeric_boxes_view.h"
-#include "mainwindow/application_view.h"
-#include "views/button_window_view.h"
+#include "views/dialog_view.h"
 
 namespace vorn {
 
@@ -21,40 +19,21 @@ namespace vorn {
 // others, and APPLY, OK and CANCEL. The window lays its boxes out itself and keeps whatever else
 // it shows; the boxes, the buttons and their events are the same in each.
 template <typename Logic, typename Controls>
-class StoryDialogView : public ButtonWindowView {
+class StoryDialogView : public NumberedBoxesView<Logic, Controls> {
 public:
-  QLineEdit* text(int k) const { return texts_.at(static_cast<std::size_t>(k - 1)); }
   QPushButton* command(int k) const { return commands_.at(static_cast<std::size_t>(k - 1)); }
   QPushButton* applyButton() const { return apply_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
 
 protected:
-  StoryDialogView(ViewApplication& app, WindowId id, const char* caption,
-                  Logic Session::*logicMember, Controls Project::*controlsMember)
-      : ButtonWindowView(app, id, caption),
-        logic_(app.session().*logicMember),
-        controls_(controlsMember)
-  {
-    events_ = new NumericBoxEvents(this, [this](const std::function<void()>& e) { forward(e); });
-  }
+  using NumberedBoxesView<Logic, Controls>::NumberedBoxesView;
 
-  // Makes the next box, numbers left to right in it. The user's typing goes to the project, and
-  // leaving the box and its Enter / Down / Up keys to the logic; the story number is not typed.
+  // Makes the next box; the story number (box 1) is not typed.
   QLineEdit* addBox(int width)
   {
-    const int k = static_cast<int>(texts_.size()) + 1;
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString("Text%1").arg(k));
-    box->setLayoutDirection(Qt::LeftToRight);
+    QLineEdit* box = this->newBox(this->boxCount() > 0);
     box->setFixedWidth(width);
-    texts_.push_back(box);
-    if (k > 1) {
-      connect(box, &QLineEdit::textEdited, this, [this, k](const QString& t) {
-        (app().project().*controls_).Text[k].text = t.toStdString();
-      });
-      watch(k);
-    }
     return box;
   }
   // One box a row, each with its label on the right.
@@ -70,26 +49,18 @@ protected:
     }
     return boxes;
   }
-  // Hands the loss of box k's focus and its Enter / Down / Up keys to the logic.
-  void watch(int k)
-  {
-    Logic& logic = logic_;
-    events_->watch(
-        text(k), [&logic, k] { return logic.Text_LostFocus(k); },
-        [&logic, k](BoxKey key) { logic.Text_KeyDown(k, key); });
-  }
 
   // The buttons Command1 … CommandN down a column, each running its event of the logic.
   template <std::size_t n>
   QVBoxLayout* commandColumn(const std::array<const char*, n>& captions,
                              const std::array<void (Logic::*)(), n>& clicks)
   {
-    Logic& logic = logic_;
+    Logic& logic = this->logic();
     auto* column = new QVBoxLayout;
     for (std::size_t at = 0; at < n; ++at) {
       QPushButton* button =
-          addButton(QString("Command%1").arg(static_cast<int>(at) + 1), captions.at(at),
-                    [&logic, click = clicks.at(at)] { (logic.*click)(); });
+          this->addButton(QString("Command%1").arg(static_cast<int>(at) + 1), captions.at(at),
+                          [&logic, click = clicks.at(at)] { (logic.*click)(); });
       column->addWidget(button);
       commands_.push_back(button);
     }
@@ -111,10 +82,10 @@ protected:
   // APPLY, OK and CANCEL in the middle of a row.
   QHBoxLayout* applyOkCancel(const char* apply, const char* ok, const char* cancel)
   {
-    Logic& logic = logic_;
-    apply_ = addButton("APPLY", apply, [&logic] { logic.APPLY_Click(); });
-    ok_ = addButton("OK", ok, [&logic] { logic.OK_Click(); });
-    cancel_ = addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
+    Logic& logic = this->logic();
+    apply_ = this->addButton("APPLY", apply, [&logic] { logic.APPLY_Click(); });
+    ok_ = this->addButton("OK", ok, [&logic] { logic.OK_Click(); });
+    cancel_ = this->addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(apply_);
@@ -126,38 +97,22 @@ protected:
 
   void drawControls() override
   {
-    drawBoxes();
+    this->drawBoxes();
     drawCommands();
-  }
-  void drawBoxes()
-  {
-    const Controls& f = app().project().*controls_;
-    for (int k = 1; k <= static_cast<int>(texts_.size()); ++k) {
-      drawText(text(k), f.Text[k]);
-    }
   }
   void drawCommands()
   {
-    const Controls& f = app().project().*controls_;
+    const Controls& f = this->controls();
     for (int k = 1; k <= static_cast<int>(commands_.size()); ++k) {
-      drawButton(command(k), f.Command[k]);
+      this->drawButton(command(k), f.Command[k]);
     }
-  }
-  bool frameCloseRequested() override
-  {
-    logic_.CANCEL_Click();
-    return true;
   }
 
 private:
-  Logic& logic_;
-  Controls Project::*controls_;
-  std::vector<QLineEdit*> texts_;
   std::vector<QPushButton*> commands_;
   QPushButton* apply_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  NumericBoxEvents* events_ = nullptr;
 };
 
 }  // namespace vorn
