@@ -36,11 +36,11 @@ constexpr double kUnstableAbove = 0.25;
 constexpr double kUnstableTimesR = 1.25;
 
 constexpr int kColumns = 13;
+constexpr int kColWidthTwips = 2500;
+constexpr int kCellFormat = 3;
 
 // Working values by story, 1 to N (entry 0 unused).
 using StoryValues = std::array<double, kMaxStories + 1>;
-constexpr int kColWidthTwips = 2500;
-constexpr int kCellFormat = 3;
 
 bool isRegular(const Project& p)
 {
@@ -354,9 +354,12 @@ void Form23::RUN6()
       shearX.at(k) += p.ForceX[j];
       shearY.at(k) += p.ForceY[j];
     }
+    driftsX += p.DRIFTx[i];
+    driftsY += p.DRIFTy[i];
+    maximaX += p.DRIFTMAXx[i];
+    maximaY += p.DRIFTMAXy[i];
     for (const double v :
-         {gravity.at(k), shearX.at(k), shearY.at(k), driftsX += p.DRIFTx[i], driftsY += p.DRIFTy[i],
-          maximaX += p.DRIFTMAXx[i], maximaY += p.DRIFTMAXy[i]}) {
+         {gravity.at(k), shearX.at(k), shearY.at(k), driftsX, driftsY, maximaX, maximaY}) {
       see(v);
     }
     for (const auto& [drift, shear] :
