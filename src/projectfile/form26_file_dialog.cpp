@@ -186,16 +186,10 @@ void Form26::openfile()
     errore = true;
     return;
   }
-  const std::string path = composedPath();
-  std::error_code ec;
-  if (!fs::exists(path, ec)) {
-    s_.prompter.message(form26_texts::missingFile, form26_texts::errorTitle);
-    errore = true;
-    return;
-  }
-  const ProjectFileRead read = readProjectFile(path);
+  const ProjectFileRead read = readProjectFile(composedPath());
   if (!read.ok()) {
-    s_.prompter.message(read.error, form26_texts::errorTitle);
+    s_.prompter.message(read.missing ? std::string(form26_texts::missingFile) : read.error,
+                        form26_texts::errorTitle);
     errore = true;
     return;
   }

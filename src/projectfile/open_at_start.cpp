@@ -23,13 +23,10 @@ bool openProjectAtStart(Session& s, const std::string& path)
     file = fs::path(path);
   }
   file = file.lexically_normal();
-  if (!fs::exists(file, ec)) {
-    s.prompter.message(form26_texts::missingFile, form26_texts::errorTitle);
-    return false;
-  }
   const ProjectFileRead read = readProjectFile(file.string());
   if (!read.ok()) {
-    s.prompter.message(read.error, form26_texts::errorTitle);
+    s.prompter.message(read.missing ? std::string(form26_texts::missingFile) : read.error,
+                       form26_texts::errorTitle);
     return false;
   }
   openProjectLines(s, read.lines);

@@ -1,14 +1,10 @@
 #include "projectfile/project_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "model/number_text.h"
 #include "projectfile/codepage.h"
+#include "projectfile/file_texts.h"
 #include "projectfile/project_file_layout.h"
 #include "projectfile/replace_file.h"
 
@@ -17,7 +13,8 @@ namespace vorn {
 namespace {
 
 // A valid file is about 400 KB; anything far larger is not one and is not read into memory.
-constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
+constexpr std::size_t kLargestFile = 16u * 1024u * 1024u;
+constexpr const char* kTooLarge = "اندازه آن براي يک فايل پروژه بسيار بزرگ است";
 
 std::string quoted(const std::string& path)
 {
@@ -108,12 +105,26 @@ std::vector<std::string> splitLines(std::string_view text)
   return lines;
 }
 
-std::string systemError(int error)
+std::string lineCountProblem(std::size_t count)
 {
-  return std::strerror(error);
+  return "تعداد سطرهاي آن " + std::to_string(count) + " است، در حاليکه فايل پروژه " +
+         std::to_string(kProjectFileLines) + " سطر دارد";
 }
 
 }  // namespace
+
+std::string lineExcerpt(const std::string& line)
+{
+  constexpr std::size_t kShown = 80;
+  std::size_t characters = 0;
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    // A character starts at every byte that does not continue a UTF-8 sequence.
+    if ((static_cast<unsigned char>(line[k]) & 0xC0) != 0x80 && characters++ == kShown) {
+      return line.substr(0, k) + file_texts::ellipsis;
+    }
+  }
+  return line;
+}
 
 bool readFlagA(const std::string& line)
 {
@@ -169,8 +180,7 @@ std::vector<std::string> projectFileLines(const Project& project)
 std::optional<std::string> checkProjectLines(const std::vector<std::string>& lines)
 {
   if (lines.size() != static_cast<std::size_t>(kProjectFileLines)) {
-    return "تعداد سطرهاي آن " + std::to_string(lines.size()) + " است، در حاليکه فايل پروژه " +
-           std::to_string(kProjectFileLines) + " سطر دارد";
+    return lineCountProblem(lines.size());
   }
   // The story count decides how many story blocks the runs read: it must be a whole number of
   // stories that the tables hold.
@@ -178,13 +188,14 @@ std::optional<std::string> checkProjectLines(const std::vector<std::string>& lin
   const double n = numericValue(lines[kStoryCountLine - 1]);
   if (n < 1 || n > kMaxStories || n != roundHalfEven(n)) {
     return "سطر " + std::to_string(kStoryCountLine) + " تعداد طبقات است و بايد عدد صحيحي از 1 تا " +
-           std::to_string(kMaxStories) + " باشد ولي \"" + lines[kStoryCountLine - 1] + "\" است";
+           std::to_string(kMaxStories) + " باشد ولي \"" + lineExcerpt(lines[kStoryCountLine - 1]) +
+           "\" است";
   }
   const auto& truth = truthLines();
   for (std::size_t k = 0; k < lines.size(); ++k) {
     if (truth[k] && !readFlagD(lines[k])) {
       return "سطر " + std::to_string(k + 1) + " بايد True يا False يا يک عدد باشد ولي \"" +
-             lines[k] + "\" است";
+             lineExcerpt(lines[k]) + "\" است";
     }
   }
   return std::nullopt;
@@ -192,38 +203,29 @@ std::optional<std::string> checkProjectLines(const std::vector<std::string>& lin
 
 ProjectFileRead readProjectFile(const std::string& path)
 {
-  namespace fs = std::filesystem;
   ProjectFileRead r;
-  std::error_code ec;
-  const auto status = fs::status(path, ec);
-  if (ec || !fs::exists(status)) {
-    r.error = refusal(path, "اين فايل موجود نيست");
-    return r;
+  FileRead file = readWholeFile(path, kLargestFile);
+  switch (file.status) {
+    case FileRead::Status::Read:
+      break;
+    case FileRead::Status::Missing:
+      r.missing = true;
+      r.error = refusal(path, "اين فايل موجود نيست");
+      return r;
+    case FileRead::Status::Folder:
+      r.error = refusal(path, file_texts::isFolder);
+      return r;
+    case FileRead::Status::NotRegular:
+      r.error = refusal(path, file_texts::notRegular);
+      return r;
+    case FileRead::Status::TooLarge:
+      r.error = refusal(path, kTooLarge);
+      return r;
+    case FileRead::Status::Failed:
+      r.error = refusal(path, "اين فايل خوانده نميشود (" + file.problem + ")");
+      return r;
   }
-  if (fs::is_directory(status)) {
-    r.error = refusal(path, "اين نام يک پوشه است نه يک فايل");
-    return r;
-  }
-  if (!fs::is_regular_file(status)) {
-    r.error = refusal(path, "اين نام يک فايل معمولي نيست");
-    return r;
-  }
-  const auto size = fs::file_size(path, ec);
-  if (!ec && size > kLargestFile) {
-    r.error = refusal(path, "اندازه آن براي يک فايل پروژه بسيار بزرگ است");
-    return r;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    r.error = refusal(path, "اين فايل خوانده نميشود (" + systemError(errno) + ")");
-    return r;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    r.error = refusal(path, "اين فايل خوانده نميشود (" + systemError(errno) + ")");
-    return r;
-  }
-  r = checkProjectBytes(bytes);
+  r = checkProjectBytes(file.bytes);
   if (!r.ok()) {
     r.error = refusal(path, r.error);
   }
@@ -234,7 +236,7 @@ ProjectFileRead checkProjectBytes(std::string_view bytes)
 {
   ProjectFileRead r;
   if (bytes.size() > kLargestFile) {
-    r.error = "اندازه آن براي يک فايل پروژه بسيار بزرگ است";
+    r.error = kTooLarge;
     return r;
   }
   if (bytes.empty()) {
@@ -252,6 +254,14 @@ ProjectFileRead checkProjectBytes(std::string_view bytes)
                 std::to_string(c) + ")";
       return r;
     }
+  }
+  // A file of the wrong length is refused before it is split, so that a file of nothing but line
+  // ends costs no more memory than its bytes.
+  const auto last = static_cast<unsigned char>(bytes.back());
+  const int count = line - 1 + (last == '\n' || last == '\r' ? 0 : 1);
+  if (count != kProjectFileLines) {
+    r.error = lineCountProblem(static_cast<std::size_t>(count));
+    return r;
   }
   // Line ends are the same bytes in Windows-1256 and UTF-8: the text is turned over whole.
   std::vector<std::string> lines = splitLines(fromWindows1256(std::string(bytes)));
@@ -271,7 +281,7 @@ std::optional<std::string> writeProjectFile(const Project& project, const std::s
   for (const std::string& line : projectFileLines(project)) {
     auto encoded = toWindows1256(line);
     if (!encoded) {
-      return failed + "متن \"" + line +
+      return failed + "متن \"" + lineExcerpt(line) +
              "\" نويسه اي دارد که در فايل پروژه نگهداري نميشود. لطفا آن را اصلاح نماييد";
     }
     bytes += *encoded;

@@ -21,8 +21,12 @@ std::optional<std::string> writeProjectFile(const Project& project, const std::s
 struct ProjectFileRead {
   std::vector<std::string> lines;  // UTF-8, exactly kProjectFileLines of them when ok
   std::string error;               // the message to show when the file is refused
+  bool missing = false;            // no file of that name exists (the error says so too)
   bool ok() const { return error.empty(); }
 };
+// Reads the file through its links; no more than the largest size a project file can have is
+// read, whatever size the file system reports. A file that cannot be read is refused with the
+// system's reason.
 ProjectFileRead readProjectFile(const std::string& path);
 
 // The checks of readProjectFile on the bytes of a whole file, wherever they came from: no
@@ -33,6 +37,9 @@ ProjectFileRead checkProjectBytes(std::string_view bytes);
 // Checks lines that claim to be a project file: their count and every line that must hold a
 // truth word or a number. Gives the problem, or nothing when the lines can be read.
 std::optional<std::string> checkProjectLines(const std::vector<std::string>& lines);
+
+// A line as a message quotes it: at most about 80 characters, an ellipsis for the rest.
+std::string lineExcerpt(const std::string& line);
 
 // Reading rules of single lines.
 bool readFlagA(const std::string& line);  // exactly " True"

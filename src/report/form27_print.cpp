@@ -164,7 +164,9 @@ void Form27::OK_Click()
     return;
   }
 
-  const ReportWrite written = writeReportFile(composeReport(p), path);
+  // The report never takes the place of the project's own file.
+  const std::string projectFile = p.HASFILE ? s_.form26.composedPath() : std::string();
+  const ReportWrite written = writeReportFile(composeReport(p), {path, projectFile, false});
   if (!written.ok()) {
     // Nothing is shown as a report; the user can choose another file.
     s_.prompter.message(written.error, report_file_texts::errorTitle);

@@ -1,5 +1,7 @@
 #include "report/report_tool.h"
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -8,6 +10,7 @@
 #include "mainwindow/session.h"
 #include "projectfile/open_project.h"
 #include "projectfile/project_file.h"
+#include "projectfile/replace_file.h"
 #include "report/report_composer.h"
 #include "report/report_file.h"
 
@@ -55,6 +58,20 @@ int misused(std::ostream& err, const std::string& problem)
   return kToolMisused;
 }
 
+// Whether what went to the output stream reached it; says why not. errno is cleared before the
+// writing starts, so that a reason found here is the writing's own.
+bool written(std::ostream& out, std::ostream& err, const char* what)
+{
+  out.flush();
+  if (out) {
+    return true;
+  }
+  const int error = errno;
+  err << kToolName << ": " << what << " could not be written to standard output: "
+      << (error != 0 ? std::strerror(error) : "write error") << "\n";
+  return false;
+}
+
 }  // namespace
 
 void StreamPrompter::message(const std::string& text, const std::string& title)
@@ -84,6 +101,13 @@ std::string reportToolUsage()
          "dialog writes it with \"PRINT TO TEXT FILE:\" ticked (Windows-1256, CR LF line ends).\n"
          "A table whose data do not exist in the project is left out, except table 1.\n"
          "\n"
+         "OUTPUT.txt may be - to write the report to standard output, e.g. to pipe it on.\n"
+         "An existing OUTPUT.txt that is a device or a pipe is written into as it is. A file is\n"
+         "replaced only once the new report is complete; through a symbolic link, the file it\n"
+         "points to is replaced and the link kept. Refused, leaving every file as it was: the\n"
+         "project file itself as OUTPUT.txt (by any name or link), a write-protected file, a\n"
+         "file with other hard links, a link that points nowhere.\n"
+         "\n"
          "Options:\n"
          "  --tables LIST  report these tables instead of the ticked ones: numbers 1 to 10\n"
          "                 separated by commas, e.g. --tables 1,2,5\n"
@@ -106,8 +130,9 @@ int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
     if (arg == "-h" || arg == "--help") {
+      errno = 0;
       out << reportToolUsage();
-      return kToolSucceeded;
+      return written(out, err, "the help") ? kToolSucceeded : kToolFailed;
     }
     if (arg == "--tables" || arg.rfind("--tables=", 0) == 0) {
       std::string list;
@@ -140,6 +165,14 @@ int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::
   const std::string& projectPath = paths[0];
   const std::string& outputPath = paths[1];
 
+  const bool toStandardOutput = outputPath == "-";
+  if (!toStandardOutput && sameFile(projectPath, outputPath)) {
+    err << kToolName << ": " << outputPath << " is the project file " << projectPath
+        << " itself (by a link or another name); the report would take its place, so nothing was"
+           " written\n";
+    return kToolFailed;
+  }
+
   const ProjectFileRead read = readProjectFile(projectPath);
   if (!read.ok()) {
     err << kToolName << ": " << read.error << "\n";
@@ -160,9 +193,19 @@ int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::
         << "; nothing was written (choose tables with --tables)\n";
     return kToolFailed;
   }
-  const ReportWrite written = writeReportFile(composeReport(p), outputPath);
-  if (!written.ok()) {
-    err << kToolName << ": " << written.error << "\n";
+  if (toStandardOutput) {
+    const ReportBytes report = encodeReport(composeReport(p), outputPath);
+    if (!report.error.empty()) {
+      err << kToolName << ": " << report.error << "\n";
+      return kToolFailed;
+    }
+    errno = 0;
+    out.write(report.bytes.data(), static_cast<std::streamsize>(report.bytes.size()));
+    return written(out, err, "the report") ? kToolSucceeded : kToolFailed;
+  }
+  const ReportWrite report = writeReportFile(composeReport(p), {outputPath, projectPath, true});
+  if (!report.ok()) {
+    err << kToolName << ": " << report.error << "\n";
     return kToolFailed;
   }
   return kToolSucceeded;

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "mainwindow/session.h"
+#include "projectfile/file_texts.h"
 #include "projectfile/project_file.h"
 #include "scripted_prompter.h"
 
@@ -131,6 +135,58 @@ TEST_F(FileDialogTest, ARefusedFileChangesNothingAndAsksNothing)
   EXPECT_EQ(p().AR, before->AR);
   EXPECT_EQ(p().N, 4);
   EXPECT_EQ(projectFileLines(p()), projectFileLines(*before));
+}
+
+TEST_F(FileDialogTest, SavingKeepsLinksAndRefusesAWriteProtectedFile)
+{
+  // Through a link into another folder: the file there is written and the link stays.
+  std::ofstream(other / "REAL.EQ") << "old";
+  fs::create_symlink(other / "REAL.EQ", folder / "LINK.EQ");
+  dialog().MENSAVEAS_Click();
+  type("LINK");
+  prompter.answer(true);  // the file exists: rebuild it
+  dialog().OK_Click();
+  EXPECT_TRUE(fs::is_symlink(folder / "LINK.EQ"));
+  EXPECT_TRUE(readProjectFile((other / "REAL.EQ").string()).ok());
+  EXPECT_TRUE(p().HASFILE);
+
+  // A write-protected file is not replaced, whoever runs the program.
+  p().HASFILE = false;
+  std::ofstream(folder / "OLD.EQ") << "old";
+  fs::permissions(folder / "OLD.EQ", fs::perms::owner_read | fs::perms::group_read);
+  prompter.clear();
+  dialog().MENSAVEAS_Click();
+  type("OLD");
+  prompter.answer(true);
+  dialog().OK_Click();
+  ASSERT_EQ(prompter.shown().size(), 2u);
+  EXPECT_EQ(prompter.shown()[1].title, "errore BOX");
+  EXPECT_NE(prompter.shown()[1].text.find((folder / "OLD.EQ").string()), std::string::npos);
+  EXPECT_NE(prompter.shown()[1].text.find(file_texts::writeProtected), std::string::npos);
+  EXPECT_TRUE(p().window(WindowId::Form26).visible) << "the dialog stays open";
+  EXPECT_FALSE(p().HASFILE);
+  std::ifstream old(folder / "OLD.EQ");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+  dialog().CANCEL_Click();
+}
+
+TEST_F(FileDialogTest, OpeningTellsAMissingFileFromOneThatCannotBeRead)
+{
+  fs::create_symlink("LOOP2.EQ", folder / "LOOP1.EQ");
+  fs::create_symlink("LOOP1.EQ", folder / "LOOP2.EQ");
+  dialog().MENOPEN_Click();
+  type("NOPE");
+  dialog().OK_Click();
+  type("LOOP1");
+  dialog().OK_Click();
+  ASSERT_EQ(prompter.shown().size(), 2u);
+  EXPECT_EQ(prompter.shown()[0].text, form26_texts::missingFile);
+  EXPECT_EQ(prompter.shown()[0].title, "errore BOX");
+  EXPECT_NE(prompter.shown()[1].text.find(std::strerror(ELOOP)), std::string::npos)
+      << prompter.shown()[1].text;
+  EXPECT_EQ(prompter.shown()[1].title, "errore BOX");
+  EXPECT_TRUE(p().window(WindowId::Form26).visible);
+  dialog().CANCEL_Click();
 }
 
 TEST_F(FileDialogTest, CancelRestoresFolderDriveAndName)

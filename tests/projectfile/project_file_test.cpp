@@ -1,14 +1,20 @@
 #include "projectfile/project_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "model/number_text.h"
+#include "ordinary_user.h"
+#include "projectfile/file_calls.h"
+#include "projectfile/file_texts.h"
 #include "projectfile/project_file_layout.h"
 #include "projectfile/project_file_reader.h"
 
@@ -41,6 +47,7 @@ public:
     fs::remove_all(path_, ec);
   }
   std::string file(const std::string& name) const { return (path_ / name).string(); }
+  const fs::path& path() const { return path_; }
 
 private:
   fs::path path_;
@@ -331,6 +338,131 @@ TEST_F(ProjectFileOnDisk, DirectoriesMissingAndUnreadableFilesAreRefused)
     EXPECT_FALSE(read.ok());
     EXPECT_NE(read.error.find(path), std::string::npos);
   }
+}
+
+// What a message quotes of a line of the file.
+std::string quotedPart(const std::string& error)
+{
+  const auto open = error.rfind("ولي \"");
+  const auto close = error.rfind("\" است");
+  return open == std::string::npos || close == std::string::npos
+             ? std::string()
+             : error.substr(open + 8, close - open - 8);
+}
+
+TEST_F(ProjectFileOnDisk, AnOffendingLineIsQuotedOnlyInPart)
+{
+  auto lines = projectFileLines(*project);
+  const std::string path = dir.file("long.EQ");
+
+  // A story count of 15 MB.
+  lines[48] = std::string(15'000'000, '7');
+  spit(path, joinCrLf(lines));
+  auto read = readProjectFile(path);
+  ASSERT_FALSE(read.ok());
+  EXPECT_LT(read.error.size(), 600u);
+  EXPECT_EQ(quotedPart(read.error), std::string(80, '7') + "…");
+
+  // A truth line of Persian letters (two bytes each in UTF-8), cut between letters.
+  lines[48] = " 4";
+  std::string persian;
+  for (int k = 0; k < 100'000; ++k) {
+    persian += "\xC7";  // alef in Windows-1256
+  }
+  lines[26] = persian;
+  spit(path, joinCrLf(lines));
+  read = readProjectFile(path);
+  ASSERT_FALSE(read.ok());
+  std::string alefs;
+  for (int k = 0; k < 80; ++k) {
+    alefs += "ا";
+  }
+  EXPECT_EQ(quotedPart(read.error), alefs + "…");
+
+  // A short line is quoted whole.
+  lines[26] = "maybe not";
+  spit(path, joinCrLf(lines));
+  EXPECT_EQ(quotedPart(readProjectFile(path).error), "maybe not");
+}
+
+TEST_F(ProjectFileOnDisk, SizeAndLineCountAreCheckedOnWhatIsRead)
+{
+  // 16 MiB of bare line feeds: refused by the count of its lines.
+  const std::string feeds = dir.file("feeds.EQ");
+  spit(feeds, std::string(16u * 1024u * 1024u, '\n'));
+  auto read = readProjectFile(feeds);
+  ASSERT_FALSE(read.ok());
+  EXPECT_NE(read.error.find("16777216"), std::string::npos) << read.error;
+
+  // A file that goes on growing while it is read (the size the file system reported was
+  // small): reading stops just past the largest size a project file can have.
+  static std::size_t given = 0;
+  FileCalls calls = systemFileCalls();
+  calls.read = [](int, void* buffer, std::size_t size) -> ssize_t {
+    std::memset(buffer, ' ', size);
+    given += size;
+    return static_cast<ssize_t>(size);
+  };
+  const std::string small = dir.file("small.EQ");
+  spit(small, joinCrLf(projectFileLines(*project)));
+  {
+    const FileCallsOverride endless(calls);
+    read = readProjectFile(small);
+  }
+  ASSERT_FALSE(read.ok());
+  EXPECT_NE(read.error.find("بسيار بزرگ"), std::string::npos) << read.error;
+  EXPECT_EQ(given, 16u * 1024u * 1024u + 1u);
+}
+
+TEST_F(ProjectFileOnDisk, OnlyAMissingFileIsCalledMissing)
+{
+  const std::string good = joinCrLf(projectFileLines(*project));
+  auto read = readProjectFile(dir.file("missing.EQ"));
+  EXPECT_TRUE(read.missing);
+  fs::create_symlink("nowhere.EQ", dir.file("dangling.EQ"));
+  EXPECT_TRUE(readProjectFile(dir.file("dangling.EQ")).missing);
+
+  // Errors of what exists, or may exist, give the system's reason.
+  fs::create_symlink("loop2.EQ", dir.file("loop1.EQ"));
+  fs::create_symlink("loop1.EQ", dir.file("loop2.EQ"));
+  const std::string tooLong = dir.file(std::string(5000, 'n') + ".EQ");
+  const std::string io = dir.file("io.EQ");
+  spit(io, good);
+  const struct {
+    std::string path;
+    int error;
+  } cases[] = {{dir.file("loop1.EQ"), ELOOP}, {tooLong, ENAMETOOLONG}, {io, EIO}};
+  FileCalls calls = systemFileCalls();
+  calls.read = [](int, void*, std::size_t) -> ssize_t {
+    errno = EIO;
+    return -1;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    const FileCallsOverride failingDisk(calls);
+    read = readProjectFile(c.path);
+    ASSERT_FALSE(read.ok());
+    EXPECT_FALSE(read.missing);
+    EXPECT_NE(read.error.find(std::strerror(c.error)), std::string::npos) << read.error;
+    EXPECT_EQ(read.error.find("موجود نيست"), std::string::npos) << read.error;
+  }
+
+  // A folder the user may not search: its files cannot be told apart from missing ones by
+  // looking, but the reason is not that they are missing.
+  const fs::path locked = dir.path() / "locked";
+  fs::create_directory(locked);
+  spit((locked / "P.EQ").string(), good);
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(locked, fs::perms::none);
+  const std::string problem = test::asOrdinaryUser([&]() -> std::string {
+    const auto r = readProjectFile((locked / "P.EQ").string());
+    if (r.ok() || r.missing || r.error.find(std::strerror(EACCES)) == std::string::npos) {
+      return "not refused for its permission: " + r.error;
+    }
+    return {};
+  });
+  fs::permissions(locked, fs::perms::owner_all);
+  EXPECT_EQ(problem, "");
 }
 
 TEST_F(ProjectFileOnDisk, LineEndsOfOtherSystemsAndNonNumbersWhereNumbersBelong)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "mainwindow/session.h"
+#include "projectfile/file_texts.h"
 #include "report/report_devices.h"
 #include "scripted_prompter.h"
 
@@ -325,6 +327,55 @@ TEST_F(ReportDialog, AReportThatCannotBeWrittenIsReportedAndNotShown)
   EXPECT_TRUE(fs::is_directory(folder / "taken"));
   EXPECT_TRUE(fs::is_empty(folder / "taken"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(ReportDialog, NeitherTheProjectsFileNorADeviceOrPipeTakesTheReport)
+{
+  s->form26.MENSAVEAS_Click();
+  s->form26.Text1_Change("P");
+  s->form26.OK_Click();
+  ASSERT_TRUE(p().HASFILE);
+  const std::string project = slurp(folder / "P.EQ");
+  fs::create_symlink("P.EQ", folder / "soft.txt");
+  fs::create_hard_link(folder / "P.EQ", folder / "hard.txt");
+  ASSERT_EQ(mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
+
+  const struct {
+    std::string path;
+    const char* reason;
+  } cases[] = {{"P.EQ", file_texts::reportIsProject},
+               {(folder / "P.EQ").string(), file_texts::reportIsProject},
+               {"soft.txt", file_texts::reportIsProject},
+               {"hard.txt", file_texts::reportIsProject},
+               {"pipe.txt", file_texts::reportNotRegular},
+               {"/dev/null", file_texts::reportNotRegular}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    prompter.clear();
+    toFile(c.path);
+    dialog().Check_Click(1, 1);
+    dialog().OK_Click();
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text,
+              "فايل گزارش \"" + c.path + "\" نوشته نشد: " + std::string(c.reason));
+    EXPECT_EQ(prompter.shown()[0].title, "errore BOX");
+    EXPECT_TRUE(window(WindowId::Form27).visible);
+    EXPECT_FALSE(window(WindowId::Form28).visible);
+    dialog().CANCEL_Click();
+  }
+  EXPECT_TRUE(slurp(folder / "P.EQ") == project);
+  EXPECT_TRUE(fs::is_symlink(folder / "soft.txt"));
+  EXPECT_EQ(fs::hard_link_count(folder / "P.EQ"), 2u);
+  EXPECT_TRUE(fs::is_fifo(folder / "pipe.txt"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  // Without a file of its own the project has nothing to protect.
+  p().HASFILE = false;
+  fs::remove(folder / "hard.txt");
+  toFile("report.txt");
+  dialog().Check_Click(1, 1);
+  dialog().OK_Click();
+  EXPECT_TRUE(window(WindowId::Form28).visible);
 }
 
 TEST_F(ReportDialog, ALineTheCodePageCannotHoldStopsTheReportBeforeAnyFile)

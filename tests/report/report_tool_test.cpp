@@ -1,15 +1,21 @@
 #include "report/report_tool.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 #include "projectfile/project_file.h"
 #include "report_buildings.h"
@@ -37,11 +43,13 @@ struct ToolRun {
   std::string err;
 };
 
-ToolRun runBuiltTool(const std::string& args, const fs::path& folder)
+// `output` is where its standard output goes: a shell redirection or pipe.
+ToolRun runBuiltTool(const std::string& args, const fs::path& folder,
+                     const std::string& output = ">/dev/null")
 {
   const fs::path errFile = folder / "tool.err";
   const std::string command = std::string("cd '") + folder.string() + "' && '" + VORN_REPORT_TOOL +
-                              "' " + args + " 2>'" + errFile.string() + "' >/dev/null";
+                              "' " + args + " 2>'" + errFile.string() + "' " + output;
   const int raw = std::system(command.c_str());
   ToolRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -199,6 +207,112 @@ TEST_F(ReportTool, CommandLinesThatAreNotUnderstoodGiveStatusTwo)
   EXPECT_NE(out.str().find("Usage: vorn-report [--tables LIST] PROJECT.EQ OUTPUT.txt"),
             std::string::npos);
   EXPECT_EQ(runBuiltTool("", folder).status, 2);
+}
+
+TEST_F(ReportTool, TheProjectItselfIsNeverTheOutput)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  const std::string project = slurp(folder / "B.EQ");
+  fs::create_symlink("B.EQ", folder / "soft.txt");
+  fs::create_hard_link(folder / "B.EQ", folder / "hard.txt");
+  for (const std::string& output : std::vector<std::string>{
+           "B.EQ", "./B.EQ", (folder / "B.EQ").string(), "soft.txt", "hard.txt"}) {
+    SCOPED_TRACE(output);
+    EXPECT_EQ(run({"B.EQ", output}), 1);
+    EXPECT_NE(err.str().find("is the project file"), std::string::npos) << err.str();
+  }
+  const ToolRun built = runBuiltTool("B.EQ B.EQ", folder);
+  EXPECT_EQ(built.status, 1);
+  EXPECT_NE(built.err.find("nothing was written"), std::string::npos) << built.err;
+
+  EXPECT_TRUE(slurp(folder / "B.EQ") == project);
+  EXPECT_TRUE(fs::is_symlink(folder / "soft.txt"));
+  EXPECT_EQ(fs::hard_link_count(folder / "B.EQ"), 2u);
+}
+
+TEST_F(ReportTool, StandardOutputDevicesAndPipesTakeTheReportInPlace)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  ASSERT_EQ(run({"B.EQ", "file.txt"}), 0) << err.str();
+  const std::string report = slurp(folder / "file.txt");
+  ASSERT_GT(lineCount(report), 300);
+
+  // "-": the same bytes on standard output, here and piped on from the built tool.
+  ASSERT_EQ(run({"B.EQ", "-"}), 0) << err.str();
+  EXPECT_TRUE(out.str() == report);
+  const ToolRun piped = runBuiltTool("B.EQ -", folder, "| cat > piped.txt");
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_TRUE(slurp(folder / "piped.txt") == report);
+
+  // A character device stays one.
+  const ToolRun null = runBuiltTool("B.EQ /dev/null", folder);
+  EXPECT_EQ(null.status, 0) << null.err;
+  struct stat st {};
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+  // A named pipe gets the report through it and stays a pipe.
+  const fs::path pipe = folder / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] {
+    const int fd = ::open(pipe.c_str(), O_RDONLY);
+    char buffer[4096];
+    ssize_t n = 0;
+    while (fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0) {
+      received.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+  });
+  const int status = run({"B.EQ", pipe.string()});
+  reader.join();
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_TRUE(received == report);
+  EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+TEST_F(ReportTool, AWriteThatFailsGivesStatusOneWithTheSystemsReason)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  const std::string full = std::strerror(ENOSPC);
+  for (const auto& [args, output] : std::vector<std::pair<std::string, std::string>>{
+           {"B.EQ /dev/full", ">/dev/null"}, {"B.EQ -", ">/dev/full"}, {"--help", ">/dev/full"}}) {
+    SCOPED_TRACE(args + " " + output);
+    const ToolRun built = runBuiltTool(args, folder, output);
+    EXPECT_EQ(built.status, 1);
+    EXPECT_NE(built.err.find(full), std::string::npos) << built.err;
+  }
+}
+
+TEST_F(ReportTool, AnExistingOutputIsReplacedOnlyWhereThatLosesNothing)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  std::ofstream(folder / "old.txt") << "old";
+  std::ofstream(folder / "protected.txt") << "kept";
+  fs::permissions(folder / "protected.txt", fs::perms::owner_read);
+  fs::create_hard_link(folder / "old.txt", folder / "twin.txt");
+  fs::create_symlink("nowhere.txt", folder / "dangling.txt");
+  for (const char* output : {"protected.txt", "twin.txt", "dangling.txt"}) {
+    SCOPED_TRACE(output);
+    EXPECT_EQ(run({"B.EQ", output}), 1);
+    EXPECT_NE(err.str().find(output), std::string::npos) << err.str();
+  }
+  EXPECT_EQ(slurp(folder / "protected.txt"), "kept");
+  EXPECT_EQ(slurp(folder / "twin.txt"), "old");
+  EXPECT_EQ(fs::hard_link_count(folder / "old.txt"), 2u);
+  EXPECT_FALSE(fs::exists(folder / "nowhere.txt"));
+
+  // Through a link the file it points to takes the report, and the link stays.
+  fs::create_directory(folder / "reports");
+  std::ofstream(folder / "reports" / "r.txt") << "old";
+  fs::create_symlink("reports/r.txt", folder / "link.txt");
+  EXPECT_EQ(run({"B.EQ", "link.txt"}), 0) << err.str();
+  EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+  EXPECT_GT(lineCount(slurp(folder / "reports" / "r.txt")), 300);
 }
 
 }  // namespace
