@@ -1,5 +1,6 @@
 #include "projectfile/project_file.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "model/number_text.h"
@@ -74,17 +75,8 @@ const std::vector<bool>& truthLines()
   return lines;
 }
 
-std::string trimmed(const std::string& s)
-{
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) {
-    return {};
-  }
-  const auto e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
-
-// Splits on CR LF, LF or a lone CR; a final line end starts no further line.
+// Splits on CR LF, LF or a lone CR (the same bytes in Windows-1256 and UTF-8) and turns each line
+// into UTF-8; a final line end starts no further line.
 std::vector<std::string> splitLines(std::string_view text)
 {
   std::vector<std::string> lines;
@@ -93,10 +85,10 @@ std::vector<std::string> splitLines(std::string_view text)
   while (start < text.size()) {
     const std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
+      lines.push_back(fromWindows1256(text.substr(start)));
       break;
     }
-    lines.emplace_back(text.substr(start, end - start));
+    lines.push_back(fromWindows1256(text.substr(start, end - start)));
     start = end + 1;
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
       ++start;
@@ -149,16 +141,20 @@ int readWholeF(const std::string& line)
 
 std::optional<bool> readFlagD(const std::string& line)
 {
-  std::string word = trimmed(line);
-  for (char& c : word) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  if (word == "true") {
+  // Looked at in place: a line can be megabytes long.
+  std::string_view word(line);
+  word.remove_prefix(std::min(word.size(), word.find_first_not_of(' ')));
+  word.remove_suffix(word.size() - (word.find_last_not_of(' ') + 1));
+  auto is = [&word](std::string_view lower) {
+    return word.size() == lower.size() &&
+           std::equal(word.begin(), word.end(), lower.begin(), [](char a, char b) {
+             return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
+  };
+  if (is("true")) {
     return true;
   }
-  if (word == "false") {
+  if (is("false")) {
     return false;
   }
   // Otherwise a number that fills the whole line.
@@ -263,8 +259,7 @@ ProjectFileRead checkProjectBytes(std::string_view bytes)
     r.error = lineCountProblem(static_cast<std::size_t>(count));
     return r;
   }
-  // Line ends are the same bytes in Windows-1256 and UTF-8: the text is turned over whole.
-  std::vector<std::string> lines = splitLines(fromWindows1256(std::string(bytes)));
+  std::vector<std::string> lines = splitLines(bytes);
   if (auto problem = checkProjectLines(lines)) {
     r.error = *problem;
     return r;
