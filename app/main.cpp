@@ -1,9 +1,8 @@
 #include <QApplication>
-#include <QFile>
-#include <QStringList>
 
 #include "mainwindow/all_windows_view.h"
 #include "mainwindow/application_view.h"
+#include "mainwindow/file_name_text_view.h"
 #include "mainwindow/message_box_prompter_view.h"
 #include "projectfile/open_at_start.h"
 
@@ -17,11 +16,10 @@ int main(int argc, char* argv[])
   vorn::ViewApplication app(prompter);
   vorn::createAllWindows(app);
   // One optional argument: the project file to open, as a double-click in the file manager
-  // gives it.
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) {
-    const std::string path = QFile::encodeName(arguments.at(1)).toStdString();
-    app.run([&app, &path] { vorn::openProjectAtStart(app.session(), path); });
+  // gives it. Its name is taken from argv as bytes (QApplication::arguments() would lose those
+  // that are not UTF-8); QApplication has taken its own options out of argc and argv.
+  if (const auto path = vorn::projectFileArgument(argc, argv)) {
+    app.run([&app, &path] { vorn::openProjectAtStart(app.session(), *path); });
   }
   return QApplication::exec();
 }

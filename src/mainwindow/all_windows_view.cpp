@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStringList>
 
 #include "about/frmabout_view.h"
 #include "analysis/static/form13_static_results_view.h"
@@ -39,7 +40,11 @@ void applyProgramLook()
   QApplication::setApplicationName("VORN");
   QApplication::setLayoutDirection(Qt::RightToLeft);
   QFont font = QApplication::font();
-  font.setFamilies({"Noto Sans Arabic", "Noto Sans", "DejaVu Sans"});
+  QStringList families;
+  for (const char* family : kProgramFontFamilies) {
+    families << family;
+  }
+  font.setFamilies(families);
   font.setPointSize(10);
   QApplication::setFont(font);
 }

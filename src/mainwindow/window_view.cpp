@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/application_view.h"
+#include "mainwindow/file_name_text_view.h"
 #include "model/grid.h"
 
 namespace vorn {
@@ -96,15 +97,28 @@ void WindowView::drawOption(QRadioButton* w, const OptionButton& state)
   w->setVisible(state.visible);
 }
 
-void WindowView::drawText(QLineEdit* w, const TextBox& state)
+namespace {
+
+void drawTextAs(QLineEdit* w, const TextBox& state, const QString& text)
 {
-  const QString text = QString::fromStdString(state.text);
   if (w->text() != text) {
     const QSignalBlocker block(w);
     w->setText(text);
   }
   w->setEnabled(state.enabled);
   w->setVisible(state.visible);
+}
+
+}  // namespace
+
+void WindowView::drawText(QLineEdit* w, const TextBox& state)
+{
+  drawTextAs(w, state, QString::fromStdString(state.text));
+}
+
+void WindowView::drawFileName(QLineEdit* w, const TextBox& state)
+{
+  drawTextAs(w, state, fileNameText(state.text));
 }
 
 void WindowView::drawCombo(QComboBox* w, const ComboBox& state)

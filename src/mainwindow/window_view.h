@@ -45,6 +45,8 @@ protected:
   static void drawCheck(QCheckBox* w, const CheckBox& state);
   static void drawOption(QRadioButton* w, const OptionButton& state);
   static void drawText(QLineEdit* w, const TextBox& state);
+  // A box that holds a file name or path: its bytes are shown through fileNameText().
+  static void drawFileName(QLineEdit* w, const TextBox& state);
   static void drawCombo(QComboBox* w, const ComboBox& state);
   static void drawLabel(QLabel* w, const Label& state);
 

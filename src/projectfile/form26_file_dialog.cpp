@@ -137,6 +137,14 @@ void Form26::Dir1_Change(const std::string& folder)
   refreshFileList();
 }
 
+void Form26::Dir1_Click(int index)
+{
+  if (index >= 0 && index < static_cast<int>(c_.dirItems.size())) {
+    const std::string folder = c_.dirItems[static_cast<std::size_t>(index)];  // the list changes
+    Dir1_Change(folder);
+  }
+}
+
 void Form26::File1_Click(int index)
 {
   if (index >= 0 && index < static_cast<int>(c_.files.size())) {

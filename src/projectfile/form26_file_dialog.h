@@ -59,6 +59,8 @@ public:
   void Combo1_Click(int index);
   void Drive1_Change(const std::string& drive);
   void Dir1_Change(const std::string& folder);
+  // A folder chosen in Dir1 by its place in dirItems.
+  void Dir1_Click(int index);
   void File1_Click(int index);
   void Text1_Change(const std::string& text) { c_.Text1.text = text; }
   void OK_Click();

@@ -10,17 +10,20 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/application_view.h"
+#include "mainwindow/file_name_text_view.h"
 #include "projectfile/form26_file_dialog.h"
 
 namespace vorn {
 
 namespace {
 
+// Folders and files are shown through fileNameText(); a choice goes back to the logic by its
+// place in the list, whose bytes the logic holds.
 QStringList toList(const std::vector<std::string>& items)
 {
   QStringList list;
   for (const auto& item : items) {
-    list << QString::fromStdString(item);
+    list << fileNameText(item);
   }
   return list;
 }
@@ -61,12 +64,12 @@ Form26View::Form26View(ViewApplication& app)
   cancel_->setObjectName("CANCEL");
 
   connect(drive1_, &QComboBox::activated, this, [this](int k) {
-    const std::string drive = drive1_->itemText(k).toStdString();
+    const std::string drive = fileNameBytes(drive1_->itemText(k));
     forward([this, drive] { logic().Drive1_Change(drive); });
   });
   connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    const std::string folder = item->text().toStdString();
-    forward([this, folder] { logic().Dir1_Change(folder); });
+    const int row = dir1_->row(item);
+    forward([this, row] { logic().Dir1_Click(row); });
   });
   connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const int row = file1_->row(item);
@@ -77,7 +80,7 @@ Form26View::Form26View(ViewApplication& app)
   connect(combo1_, &QComboBox::activated, this,
           [this](int k) { forward([this, k] { logic().Combo1_Click(k); }); });
   connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    const std::string text = t.toStdString();
+    const std::string text = fileNameBytes(t);
     forward([this, text] { logic().Text1_Change(text); });
   });
   connect(text1_, &QLineEdit::returnPressed, this,
@@ -116,12 +119,12 @@ void Form26View::drawControls()
       drive1_->clear();
       drive1_->addItems(toList(c.drives));
     }
-    drive1_->setCurrentText(QString::fromStdString(c.drive));
+    drive1_->setCurrentText(fileNameText(c.drive));
   }
   drawItems(dir1_, toList(c.dirItems));
   drawItems(file1_, toList(c.files));
   drawCombo(combo1_, c.Combo1);
-  drawText(text1_, c.Text1);
+  drawFileName(text1_, c.Text1);
 }
 
 bool Form26View::frameCloseRequested()

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/application_view.h"
+#include "mainwindow/file_name_text_view.h"
 
 namespace vorn {
 
@@ -56,7 +57,7 @@ Form27View::Form27View(ViewApplication& app)
   text1_->setObjectName("Text1");
   text1_->setMinimumWidth(320);
   connect(text1_, &QLineEdit::textEdited, this, [this, &logic](const QString& text) {
-    forward([&logic, t = text.toStdString()] { logic.Text1_Change(t); });
+    forward([&logic, t = fileNameBytes(text)] { logic.Text1_Change(t); });
   });
   browse_ = new QPushButton(QString::fromUtf8(form27_texts::browse), this);
   browse_->setObjectName("Command3");
@@ -114,7 +115,7 @@ void Form27View::drawControls()
   for (int k = 1; k <= 11; ++k) {
     drawCheck(check(k), f.Check[k]);
   }
-  drawText(text1_, f.Text1);
+  drawFileName(text1_, f.Text1);
   drawButton(browse_, f.Command3);
   drawButton(ok_, f.OK);
 }

@@ -9,16 +9,22 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "mainwindow/file_name_text_view.h"
 #include "report/form27_print.h"
 
 namespace vorn {
 
 namespace {
 
-// Fonts that write Persian, in the order of preference, for a printer font that is missing.
 const QStringList& persianFonts()
 {
-  static const QStringList fonts = {"Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Sans"};
+  static const QStringList fonts = [] {
+    QStringList families;
+    for (const char* family : kReportFontFamilies) {
+      families << family;
+    }
+    return families;
+  }();
   return fonts;
 }
 
@@ -100,7 +106,7 @@ std::optional<std::string> QtReportDevices::chooseSaveFile(const SaveFileRequest
   if (!runDialog(dialog) || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return dialog.selectedFiles().first().toStdString();
+  return dialogPathBytes(dialog.selectedFiles().first());
 }
 
 PrintOutcome QtReportDevices::print(const PrintJob& job)

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <array>
 
 #include "report/report_devices.h"
 
@@ -12,14 +13,19 @@ class QWidget;
 
 namespace vorn {
 
+// Font families that write Persian, in the order of preference, for a printer font that is
+// missing.
+inline constexpr std::array<const char*, 3> kReportFontFamilies = {
+    "Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Sans"};
+
 // Lays the report text out as the output window and the printer show it: every line is a
 // paragraph of its own, read in the direction of its first letter (Persian lines right to left,
 // the number rows of the tables left to right, as their headings expect) and aligned to the
 // right.
 void layoutReportDocument(QTextDocument& document, const QString& text, const QFont& font);
 
-// The printer font: the named family when it is installed, otherwise an installed font that
-// writes Persian.
+// The printer font: the named family when it is installed, otherwise the first installed of
+// kReportFontFamilies.
 QFont reportPrinterFont(const QString& family, int pointSize);
 
 // Prints the job on a printer already set up (the printer dialog has set its copies and

@@ -24,6 +24,7 @@
 
 #include "mainwindow/all_windows_view.h"
 #include "mainwindow/application_view.h"
+#include "mainwindow/file_name_text_view.h"
 #include "mainwindow/form1_main_view.h"
 #include "report/form28_output_view.h"
 #include "report/report_printing_view.h"
@@ -181,6 +182,39 @@ TEST_F(ReportViews, BrowseShowsTheSaveDialogAndTakesTheChosenName)
   ASSERT_TRUE(seen);
   EXPECT_EQ(dialog().pathBox()->text(), chosen + ".txt");
   QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+}
+
+TEST_F(ReportViews, BrowseKeepsAFolderNameThatIsNotUtf8AndOkWritesTheReportThere)
+{
+  const fs::path sub = folder / "\xe3\xed\xd1";  // Windows-1256 bytes
+  fs::create_directory(sub);
+  openFromTheMenu();
+  clickCheck(dialog().check(1));
+  clickCheck(dialog().check(11));
+  bool seen = false;
+  // The dialog reads the folder's name lossily, as the user would pick it there.
+  const QString chosen = QFile::decodeName(sub.c_str()) + "/r";
+  whenModalShown<QFileDialog>(
+      [chosen](QFileDialog* d) {
+        d->selectFile(chosen);
+        static_cast<QDialog*>(d)->accept();
+      },
+      &seen);
+  QTest::mouseClick(dialog().browseButton(), Qt::LeftButton);
+  ASSERT_TRUE(seen);
+  const std::string path = (sub / "r.txt").string();
+  EXPECT_EQ(app.project().form27.Text1.text, path);
+  EXPECT_EQ(dialog().pathBox()->text(), fileNameText(path));
+  // Edited in the box, the name keeps the folder's bytes.
+  QTest::keyClick(dialog().pathBox(), Qt::Key_End);
+  for (int k = 0; k < 5; ++k) {
+    QTest::keyClick(dialog().pathBox(), Qt::Key_Backspace);
+  }
+  QTest::keyClicks(dialog().pathBox(), "s.txt");
+  EXPECT_EQ(app.project().form27.Text1.text, (sub / "s.txt").string());
+  QTest::mouseClick(dialog().okButton(), Qt::LeftButton);
+  ASSERT_TRUE(prompter.shown().empty()) << prompter.shown().front().text;
+  EXPECT_TRUE(fs::exists(sub / "s.txt"));
 }
 
 TEST_F(ReportViews, OkWritesTheFullReportAndTheOutputWindowShowsIt)
