@@ -10,15 +10,17 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Every Debian package the project needs, for building, testing and running.
-PACKAGES := cmake g++ make pkg-config \
-            qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev qt6-svg-dev \
+# `make check-packages` (part of `make test`) fails when the build uses a file of a package this
+# list does not cover: see tests/support/check_packages.sh for the rule.
+PACKAGES := cmake g++ make binutils pkgconf \
+            qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
             libgtest-dev googletest libbenchmark-dev \
-            fonts-noto-core locales xvfb xauth \
-            dpkg-dev file
+            fonts-noto-core fontconfig locales xvfb xauth \
+            dpkg dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps clean package
+.PHONY: run test build deps clean package check-packages print-packages
 
 deps:
 	@missing=""; \
@@ -46,8 +48,19 @@ run: build
 	$(BUILD_DIR)/vorn
 
 test: build
+	@$(check_packages)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-sanitized
+
+# Whether every Debian package the configured build takes a file from (CMake packages, pkg-config
+# modules, programs, the program's fonts) is covered by PACKAGES; V=1 names every file checked.
+check_packages = bash tests/support/check_packages.sh $(if $(filter-out 0,$(V)),--verbose) \
+                 $(BUILD_DIR) $(PACKAGES)
+check-packages: deps $(BUILD_DIR)/CMakeCache.txt
+	@$(check_packages)
+
+print-packages:
+	@echo $(PACKAGES)
 
 # The Debian package: dpkg-shlibdeps (dpkg-dev, with file) finds the libraries it depends on.
 package: build
