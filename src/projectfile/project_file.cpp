@@ -15,6 +15,9 @@ namespace {
 
 // A valid file is about 400 KB; anything far larger is not one and is not read into memory.
 constexpr std::size_t kLargestFile = 16u * 1024u * 1024u;
+// The longest text a box holds (an edit box of the windows takes 32 767 characters, a path 4 096
+// bytes). With the other lines written short, a saved file stays far below kLargestFile.
+constexpr std::size_t kLongestText = 32767;
 constexpr const char* kTooLarge = "اندازه آن براي يک فايل پروژه بسيار بزرگ است";
 
 std::string quoted(const std::string& path)
@@ -45,34 +48,38 @@ public:
   void textAsNumber(std::string& v) override { lines.push_back(padded(numericValue(v))); }
 };
 
-// Marks the lines that are read as a truth word or a number (the only reading that can fail).
-class TruthLines : public LayoutVisitor {
-public:
-  std::vector<bool> isTruth;
+// The lines whose reading can refuse a file: those read as a truth word or a number, and the
+// texts, which are kept as they stand and written back so.
+enum class LineKind : char { Other, Truth, Text };
 
-  void paddedFlagA(bool&) override { isTruth.push_back(false); }
-  void paddedFlagD(bool&) override { isTruth.push_back(true); }
-  void plainFlagB(bool&) override { isTruth.push_back(false); }
-  void plainFlagD(bool&) override { isTruth.push_back(true); }
-  void paddedNumberE(double&) override { isTruth.push_back(false); }
-  void plainNumberE(double&) override { isTruth.push_back(false); }
-  void flagAsNumberE(bool&) override { isTruth.push_back(false); }
-  void paddedCheckF(int&) override { isTruth.push_back(false); }
-  void paddedCheckC(int&) override { isTruth.push_back(false); }
-  void plainIndexF(std::int16_t&) override { isTruth.push_back(false); }
-  void text(std::string&) override { isTruth.push_back(false); }
-  void textAsNumber(std::string&) override { isTruth.push_back(false); }
+class LineKinds : public LayoutVisitor {
+public:
+  std::vector<LineKind> kinds;
+
+  void paddedFlagA(bool&) override { kinds.push_back(LineKind::Other); }
+  void paddedFlagD(bool&) override { kinds.push_back(LineKind::Truth); }
+  void plainFlagB(bool&) override { kinds.push_back(LineKind::Other); }
+  void plainFlagD(bool&) override { kinds.push_back(LineKind::Truth); }
+  void paddedNumberE(double&) override { kinds.push_back(LineKind::Other); }
+  void plainNumberE(double&) override { kinds.push_back(LineKind::Other); }
+  void flagAsNumberE(bool&) override { kinds.push_back(LineKind::Other); }
+  void paddedCheckF(int&) override { kinds.push_back(LineKind::Other); }
+  void paddedCheckC(int&) override { kinds.push_back(LineKind::Other); }
+  void plainIndexF(std::int16_t&) override { kinds.push_back(LineKind::Other); }
+  void text(std::string&) override { kinds.push_back(LineKind::Text); }
+  // Written back as a number, whatever its length in the file.
+  void textAsNumber(std::string&) override { kinds.push_back(LineKind::Other); }
 };
 
-const std::vector<bool>& truthLines()
+const std::vector<LineKind>& lineKinds()
 {
-  static const std::vector<bool> lines = [] {
+  static const std::vector<LineKind> kinds = [] {
     auto scratch = std::make_unique<Project>();
-    TruthLines t;
+    LineKinds t;
     visitLayout(*scratch, t);
-    return t.isTruth;
+    return t.kinds;
   }();
-  return lines;
+  return kinds;
 }
 
 // Splits on CR LF, LF or a lone CR (the same bytes in Windows-1256 and UTF-8) and turns each line
@@ -95,6 +102,14 @@ std::vector<std::string> splitLines(std::string_view text)
     }
   }
   return lines;
+}
+
+// Characters of a UTF-8 text: the bytes that do not continue a sequence.
+std::size_t characters(const std::string& text)
+{
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 std::string lineCountProblem(std::size_t count)
@@ -187,9 +202,16 @@ std::optional<std::string> checkProjectLines(const std::vector<std::string>& lin
            std::to_string(kMaxStories) + " باشد ولي \"" + lineExcerpt(lines[kStoryCountLine - 1]) +
            "\" است";
   }
-  const auto& truth = truthLines();
+  const auto& kinds = lineKinds();
   for (std::size_t k = 0; k < lines.size(); ++k) {
-    if (truth[k] && !readFlagD(lines[k])) {
+    // A text longer than any box holds would come back in every save: a file that opens must
+    // save a file that opens again, within the size a project file may have.
+    if (kinds[k] == LineKind::Text && characters(lines[k]) > kLongestText) {
+      return "سطر " + std::to_string(k + 1) + " متن است و نبايد بيش از " +
+             std::to_string(kLongestText) + " نويسه داشته باشد ولي \"" + lineExcerpt(lines[k]) +
+             "\" است";
+    }
+    if (kinds[k] == LineKind::Truth && !readFlagD(lines[k])) {
       return "سطر " + std::to_string(k + 1) + " بايد True يا False يا يک عدد باشد ولي \"" +
              lineExcerpt(lines[k]) + "\" است";
     }

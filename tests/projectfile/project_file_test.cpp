@@ -385,6 +385,35 @@ TEST_F(ProjectFileOnDisk, AnOffendingLineIsQuotedOnlyInPart)
   EXPECT_EQ(quotedPart(readProjectFile(path).error), "maybe not");
 }
 
+TEST_F(ProjectFileOnDisk, WhatOpensSavesAFileThatOpensAgain)
+{
+  // A box may hold 32 767 characters, Persian ones included: saved and opened, they come back.
+  std::string persian;
+  for (int k = 0; k < 32767; ++k) {
+    persian += "ش";
+  }
+  project->form10.Text[2].text = persian;  // line 54
+  const std::string path = dir.file("box.EQ");
+  ASSERT_EQ(writeProjectFile(*project, path), std::nullopt);
+  auto read = readProjectFile(path);
+  ASSERT_TRUE(read.ok()) << read.error;
+  EXPECT_EQ(read.lines[53], persian);
+
+  // A text longer than that is refused: opened, a file just under the size limit would save as
+  // one over it (the runs write their results on the other lines), which would not open again.
+  auto lines = projectFileLines(Project());
+  std::size_t size = 0;
+  for (const auto& line : lines) {
+    size += line.size() + 2;
+  }
+  lines[53] = "220" + std::string(16u * 1024u * 1024u - 10u - size, ' ');
+  spit(path, joinCrLf(lines));
+  read = readProjectFile(path);
+  ASSERT_FALSE(read.ok());
+  EXPECT_NE(read.error.find("سطر 54"), std::string::npos) << read.error;
+  EXPECT_NE(read.error.find("32767"), std::string::npos) << read.error;
+}
+
 TEST_F(ProjectFileOnDisk, SizeAndLineCountAreCheckedOnWhatIsRead)
 {
   // 16 MiB of bare line feeds: refused by the count of its lines.
