@@ -99,9 +99,12 @@ test-sanitized: deps $(ASAN_DIR)/CMakeCache.txt
 # ---- Fuzzing ------------------------------------------------------------------------------------
 # `make fuzz` builds the libFuzzer targets of fuzz/ with clang, the fuzzer and the address and
 # undefined-behaviour sanitizers, in a directory of its own, then runs each target for
-# FUZZ_SECONDS from the seeds in fuzz/corpus/<target> (new inputs go to FUZZ_DIR/corpus). Any
-# crash, leak, hang (an input taking FUZZ_TIMEOUT seconds) or sanitizer report fails it; the
+# FUZZ_SECONDS from the seeds in fuzz/corpus/<target>, the long-line seeds that fuzz/long_seeds.sh
+# writes into FUZZ_DIR/seeds/<target> and the inputs earlier runs kept in FUZZ_DIR/corpus/<target>.
+# Any crash, leak, hang (an input taking FUZZ_TIMEOUT seconds) or sanitizer report fails it; the
 # input is kept in FUZZ_DIR/artifacts. Keep such an input in tests/data/fuzz-regressions/<target>.
+# After a clean run, the kept inputs and the new ones are cut down to the fewest (smallest first)
+# that reach all the code they reach, so that the inputs kept do not grow by megabytes each run.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TIMEOUT ?= 10
@@ -109,6 +112,29 @@ FUZZ_TARGETS := project_file project_patch number_text picture
 FUZZ_PACKAGES := cmake make g++ clang libclang-rt-14-dev
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all \
               -fno-omit-frame-pointer -O1
+
+# How long an input may grow, in bytes. Left to itself libFuzzer takes the longest seed (4096 bytes
+# at least) as the limit, lengthens inputs beyond the longest in the corpus only a few bytes at a
+# time and drops seeds that reach no new code, so that the long seeds were lost and long lines
+# never reached: -len_control=0 lets a mutation use the whole limit from the first run, and
+# -keep_seed=1 keeps every seed to mutate. The reader takes a project file of up to 16 MiB, but
+# under the sanitizers a run on a file of a few megabytes takes up to a second or two (a long text
+# line is opened, saved again and reported); 4 MiB holds a file with lines of megabytes and still
+# runs some thirty inputs a second. A patch of 2 MiB puts in a line of two megabytes. A number or a
+# box's text of 16 KiB has thousands of digits and still runs thousands of times a second.
+FUZZ_MAX_LEN_project_file ?= 4194304
+FUZZ_MAX_LEN_project_patch ?= 2097152
+FUZZ_MAX_LEN_number_text ?= 16384
+FUZZ_MAX_LEN_picture ?= 16384
+# The dictionaries of the line forms of a project file (and of a patch's line numbers).
+FUZZ_DICT_project_file := fuzz/project_lines.dict
+FUZZ_DICT_project_patch := $(FUZZ_DIR)/project_patch.dict
+FUZZ_DICT_number_text := fuzz/project_lines.dict
+FUZZ_DICT_picture :=
+# The limit and dictionary of each target, as the branches of a shell `case` on its name.
+rparen := )
+fuzz_options = $(foreach t,$(FUZZ_TARGETS),\
+                 $(t)$(rparen) len=$(FUZZ_MAX_LEN_$(t)) dict="$(FUZZ_DICT_$(t))";;)
 
 .PHONY: fuzz fuzz-deps fuzz-build
 fuzz-deps:
@@ -122,22 +148,49 @@ $(FUZZ_DIR)/CMakeCache.txt:
 fuzz-build: fuzz-deps $(FUZZ_DIR)/CMakeCache.txt
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
 
-fuzz: fuzz-build
+$(FUZZ_DIR)/project_patch.dict: fuzz/project_lines.dict fuzz/patch_lines.dict
+	@mkdir -p $(@D)
+	cat $^ > $@
+
+$(FUZZ_DIR)/seeds/.made: fuzz/long_seeds.sh fuzz/corpus/project_file/four_stories_every_analysis.EQ
+	rm -rf $(FUZZ_DIR)/seeds
+	sh fuzz/long_seeds.sh $(FUZZ_DIR)/seeds
+	touch $@
+
+# After each target: its runs, and the largest input it ran (the target prints it at exit).
+fuzz_summary = awk '/^stat::number_of_executed_units/ { runs = $$NF } \
+  /^stat::average_exec_per_sec/ { rate = $$NF } /^stat::peak_rss_mb/ { rss = $$NF } \
+  /^stat::largest_executed_unit_bytes/ { largest = $$NF } \
+  END { printf "  %s runs (%s a second), largest input run %s bytes, peak memory %s MB\n", \
+        runs, rate, largest, rss }'
+
+fuzz: fuzz-build $(FUZZ_DIR)/project_patch.dict $(FUZZ_DIR)/seeds/.made
 	@leaks=$(call leak_check,clang++); \
 	if [ "$$leaks" = yes ]; then detect=1; else detect=0; echo "$(no_leak_note)."; fi; \
 	export ASAN_OPTIONS=detect_leaks=$$detect UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1; \
 	mkdir -p $(FUZZ_DIR)/artifacts; \
 	for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
-	  echo "Fuzzing $$t for $(FUZZ_SECONDS) s (log: $(FUZZ_DIR)/$$t.log)"; \
+	  case $$t in $(fuzz_options) esac; \
+	  kept=$(FUZZ_DIR)/corpus/$$t; found=$$kept.found; merged=$$kept.merged; \
+	  rm -rf $$found $$merged; mkdir -p $$kept $$found $$merged $(FUZZ_DIR)/seeds/$$t; \
+	  echo "Fuzzing $$t for $(FUZZ_SECONDS) s, inputs up to $$len bytes (log: $(FUZZ_DIR)/$$t.log)"; \
 	  if ! $(FUZZ_DIR)/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
 	         -rss_limit_mb=4096 -detect_leaks=$$detect -print_final_stats=1 \
-	         -artifact_prefix=$(FUZZ_DIR)/artifacts/$$t- $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t \
-	         > $(FUZZ_DIR)/$$t.log 2>&1; then \
+	         -max_len=$$len -len_control=0 -keep_seed=1 $${dict:+-dict=$$dict} \
+	         -artifact_prefix=$(FUZZ_DIR)/artifacts/$$t- $$found $$kept fuzz/corpus/$$t \
+	         $(FUZZ_DIR)/seeds/$$t > $(FUZZ_DIR)/$$t.log 2>&1; then \
 	    tail -n 40 $(FUZZ_DIR)/$$t.log; \
 	    echo "Fuzz target $$t failed; the input is kept in $(FUZZ_DIR)/artifacts/."; \
 	    exit 1; \
 	  fi; \
-	  grep -E '^stat::number_of_executed_units|^Done' $(FUZZ_DIR)/$$t.log | tail -n 1; \
+	  $(fuzz_summary) $(FUZZ_DIR)/$$t.log; \
+	  if ! $(FUZZ_DIR)/fuzz/$${t}_fuzz -merge=1 -max_len=$$len -timeout=$(FUZZ_TIMEOUT) \
+	         -rss_limit_mb=4096 -detect_leaks=$$detect $$merged $$kept $$found \
+	         > $(FUZZ_DIR)/$$t.merge.log 2>&1; then \
+	    tail -n 40 $(FUZZ_DIR)/$$t.merge.log; \
+	    echo "Cutting down the inputs of $$t failed; the new ones are left in $$found."; \
+	    exit 1; \
+	  fi; \
+	  rm -rf $$kept $$found && mv $$merged $$kept; \
 	done; \
 	echo "Every fuzz target ran clean."

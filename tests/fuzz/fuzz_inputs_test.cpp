@@ -187,5 +187,24 @@ TEST(FuzzCorpus, TheProjectFileSeedsAreFilesTheProgramOpens)
   }
 }
 
+TEST(FuzzCorpus, TheLongLineSeedsAreFilesTheProgramOpens)
+{
+  std::string pattern = (fs::temp_directory_path() / "vorn-seeds-XXXXXX").string();
+  const fs::path folder = mkdtemp(pattern.data());
+  const fs::path script = fs::path(VORN_FUZZ_CORPUS).parent_path() / "long_seeds.sh";
+  ASSERT_EQ(std::system(("sh '" + script.string() + "' '" + folder.string() + "'").c_str()), 0);
+  const auto seeds = filesIn(folder / "project_file");
+  ASSERT_GE(seeds.size(), 4u);
+  for (const fs::path& seed : seeds) {
+    const std::string bytes = slurp(seed);
+    EXPECT_GT(bytes.size(), 90'000u) << seed;
+    const auto read = readProjectFile(seed.string());
+    EXPECT_TRUE(read.ok()) << seed << ": " << read.error;
+    const auto problem = fuzz::projectFileInput(bytes);
+    EXPECT_FALSE(problem.has_value()) << seed << ": " << problem.value_or("");
+  }
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace vorn
