@@ -3,6 +3,7 @@
 #   make test   install what is missing, build, run every test through ctest
 #   make package  build the Release and a Debian package of it (.deb in the build folder)
 #   make fuzz   build the fuzz targets with clang and libFuzzer, run each for FUZZ_SECONDS (60)
+#   make screenshots  every window as a picture and a widget dump in build/screenshots
 # Both are idempotent: installed packages are not installed again and a current build is not
 # rebuilt.
 
@@ -61,6 +62,14 @@ check-packages: deps $(BUILD_DIR)/CMakeCache.txt
 
 print-packages:
 	@echo $(PACKAGES)
+
+# Every window of the program, filled with a five-story and a 200-story building, as a picture
+# and a dump of its widgets in $(BUILD_DIR)/screenshots: keep a copy before a change that should
+# not change the windows and compare (`diff -r`) after it.
+.PHONY: screenshots
+screenshots: build
+	rm -rf $(BUILD_DIR)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/vorn-screenshots $(BUILD_DIR)/screenshots
 
 # The Debian package: dpkg-shlibdeps (dpkg-dev, with file) finds the libraries it depends on.
 package: build

@@ -207,6 +207,27 @@ inline void describeIrregularBuilding(Session& s)
                 "22", "14.5", "0.8", "4", "0.5");
 }
 
+// Two hundred stories of 0.99 m, as many as the program holds: a dual system in both directions,
+// irregular, every story alike, the site, soil and importance as a new project has them.
+inline void describeTallBuilding(Session& s)
+{
+  Project& p = s.project;
+  for (int command : {4, 5}) {
+    s.form1.Command_Click(command);
+    s.form7.Option1_Click(16);  // code 17
+    s.form7.OK_Click();
+  }
+  s.form1.Command_Click(6);
+  s.form8.Check_Click(3, 0);
+  p.form8.Text[2].text = "200";
+  p.form8.Text[3].text = "198";
+  enterStories(p, std::vector<StoryInput>(200, {400, 650, 200, 20, 80, 0.9, 25, 450, 0, 0.99}));
+  s.form8.OK_Click();
+
+  runEverything(s, std::vector<CentreInput>(200, {15.2, 10.1, 14.8, 9.7, 30, 20, 1, 1}),
+                std::vector<DriftInput>(200, {1, 1, 1.2, 1.2}), "30", "20", "1", "4", "0.1");
+}
+
 // Ticks every table and asks for the report in a text file.
 inline void tickEverything(Session& s, const std::string& path)
 {
