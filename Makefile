@@ -34,10 +34,16 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# Our warnings are errors in every build the Makefile makes (a build folder configured without
+# that is configured again).
+WERROR := -DVORN_WARNINGS_AS_ERRORS=ON
+werror_on = grep -q '^VORN_WARNINGS_AS_ERRORS:BOOL=ON' $(1)/CMakeCache.txt || cmake $(WERROR) $(1) >/dev/null
+
 $(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(WERROR)
 
 build: deps $(BUILD_DIR)/CMakeCache.txt
+	@$(call werror_on,$(BUILD_DIR))
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -93,7 +99,7 @@ SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize
 
 $(ASAN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DVORN_BUILD_GUI=OFF -DVORN_BUILD_BENCH=OFF \
-	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1 $(WERROR)
 
 .PHONY: test-sanitized
 test-sanitized: deps $(ASAN_DIR)/CMakeCache.txt
@@ -101,6 +107,7 @@ test-sanitized: deps $(ASAN_DIR)/CMakeCache.txt
 	if [ "$$leaks" = yes ]; then detect=1; else detect=0; echo "$(no_leak_note)."; fi; \
 	export ASAN_OPTIONS=detect_leaks=$$detect:check_initialization_order=1 \
 	       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1; \
+	$(call werror_on,$(ASAN_DIR)) && \
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target vorn_core_tests && \
 	echo "Sanitized run (AddressSanitizer, UndefinedBehaviorSanitizer$$( [ $$detect = 1 ] && echo ', LeakSanitizer')) of the core tests:" && \
 	cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -152,9 +159,10 @@ fuzz-deps:
 $(FUZZ_DIR)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DVORN_BUILD_FUZZ=ON \
 	  -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_BENCH=OFF \
-	  "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1
+	  "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1 $(WERROR)
 
 fuzz-build: fuzz-deps $(FUZZ_DIR)/CMakeCache.txt
+	@$(call werror_on,$(FUZZ_DIR))
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
 
 $(FUZZ_DIR)/project_patch.dict: fuzz/project_lines.dict fuzz/patch_lines.dict
