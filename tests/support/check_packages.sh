@@ -142,12 +142,12 @@ first_family() {
   awk -v name="$2" '$0 ~ name "[ \t]*=" { on = 1 } on { text = text $0 } on && /;/ { exit }
                     END { if (match(text, /"[^"]*"/)) print substr(text, RSTART + 1, RLENGTH - 2) }' "$1"
 }
-for list in mainwindow/all_windows_view.h:kProgramFontFamilies report/report_printing_view.h:kReportFontFamilies; do
-  header=$source_dir/src/${list%%:*}
-  constant=${list#*:}
-  family=$(first_family "$header" "$constant" 2>/dev/null)
+for constant in kProgramFontFamilies kReportFontFamilies; do
+  # The header that defines the list, wherever it lies among the sources.
+  header=$(grep -rlE --include='*.h' "$constant[[:space:]]*=" "$source_dir/src" 2>/dev/null | head -n 1)
+  family=$([ -n "$header" ] && first_family "$header" "$constant" 2>/dev/null)
   if [ -z "$family" ]; then
-    problems+=("font: no font family found in $constant of $header")
+    problems+=("font: no font family found in $constant of the sources in $source_dir/src")
     continue
   fi
   match=$(fc-match -f '%{file}\n%{family}\n' "$family")

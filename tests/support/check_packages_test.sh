@@ -37,9 +37,9 @@ fi
 # installed (fontconfig still gives a file, of another family) and lack the report's fonts.
 tmp=$(mktemp -d) || exit 1
 trap 'rm -rf "$tmp"' EXIT
-mkdir -p "$tmp/build" "$tmp/elsewhere" "$tmp/source/src/mainwindow"
+mkdir -p "$tmp/build" "$tmp/elsewhere" "$tmp/source/src/somewhere"
 printf 'inline constexpr std::array<const char*, 2> kProgramFontFamilies = {\n    "Vorn Nowhere Sans", "DejaVu Sans"};\n' \
-  >"$tmp/source/src/mainwindow/all_windows_view.h"
+  >"$tmp/source/src/somewhere/fonts_view.h"
 printf '#!/bin/sh\n' >"$tmp/elsewhere/tool"
 cp "$tmp/elsewhere/tool" "$tmp/build/own-tool"
 chmod +x "$tmp/elsewhere/tool" "$tmp/build/own-tool"
