@@ -7,6 +7,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -221,7 +222,7 @@ void Form10::Command1_Click()
   p.form10.i = k;
   resetPickers();
   showStory(k, padded(static_cast<double>(k)));
-  p.form8.Command[3].enabled = true;
+  setStoryEditingEnabled(p, true);
   if (p.STORYSET[k]) {
     fillBoxes(k);
   }
@@ -238,7 +239,7 @@ void Form10::Command2_Click()
   p.form10.i = k;
   resetPickers();
   showStory(k, padded(static_cast<double>(k)));
-  p.form8.Command[3].enabled = true;
+  setStoryEditingEnabled(p, true);
   if (p.STORYSET[k]) {
     fillBoxes(k);
   }
@@ -251,9 +252,7 @@ void Form10::Command3_Click()
 
 void Form10::Command4_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -266,9 +265,7 @@ void Form10::Command4_Click()
 
 void Form10::Command5_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -304,9 +301,7 @@ void Form10::APPLY_Click()
 
 void Form10::OK_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -332,8 +327,8 @@ void Form10::closeIfComplete()
     return;
   }
   returnTo(p, WindowId::Form10, WindowId::Form8);
-  p.form8.Command[3].enabled = true;
-  p.form8.Command[2].enabled = false;
+  setStoryEditingEnabled(p, true);
+  setStoryEntryEnabled(p, false);
 }
 
 void Form10::CANCEL_Click()

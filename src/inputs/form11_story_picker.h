@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inputs/story_picker.h"
 #include "model/windows.h"
 
 namespace vorn {
@@ -13,22 +14,19 @@ inline constexpr const char* caption = "اصلاح ابعاد و مشخصات ط
 
 // Logic of the story picker: chooses the story that the story window is to show. The structure
 // dialog opens it to edit the stories, the story window to move to a story by its number.
-class Form11 {
+class Form11 : public StoryPicker {
 public:
-  explicit Form11(Session& session) : s_(session) {}
+  explicit Form11(Session& session);
 
   void openFromStructure();
   void openFromStories();
 
-  // A story was chosen in the list (its position: story 1 is 0).
-  void Combo1_Click(int index);
   void OK_Click();
   void CANCEL_Click();
 
 private:
   void open(WindowId opener);
 
-  Session& s_;
   WindowId opener_ = WindowId::Form8;  // the window that CANCEL returns to
 };
 

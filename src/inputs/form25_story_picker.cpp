@@ -1,13 +1,15 @@
 #include "inputs/form25_story_picker.h"
 
 #include <cstdint>
-#include <string>
 
 #include "mainwindow/session.h"
-#include "mainwindow/window_protocol.h"
-#include "model/number_text.h"
 
 namespace vorn {
+
+Form25::Form25(Session& session)
+    : StoryPicker(session, WindowId::Form25, session.project.form25.Combo1)
+{
+}
 
 void Form25::def()
 {
@@ -25,39 +27,22 @@ void Form25::candef()
 
 void Form25::open()
 {
-  Project& p = s_.project;
   def();
-  WindowState& picker = p.window(WindowId::Form25);
-  picker.visible = true;
-  picker.enabled = true;
-  p.window(WindowId::Form23).visible = false;
-  ComboBox& list = p.form25.Combo1;
-  list.items.clear();
-  const int n = s_.form23.storyCount();
-  for (int k = 1; k <= n; ++k) {
-    list.items.push_back(std::string(form25_texts::story) + padded(static_cast<double>(k)));
-  }
-  list.index = 0;
-}
-
-void Form25::Combo1_Click(int index)
-{
-  s_.project.form25.Combo1.index = static_cast<std::int16_t>(index);
+  showInPlaceOf(WindowId::Form23);
+  listStories(s_.form23.storyCount(), form25_texts::story);
 }
 
 void Form25::OK_Click()
 {
-  Project& p = s_.project;
-  const ComboBox& list = p.form25.Combo1;
-  const int k = list.index < 0 ? 1 : list.index + 1;
-  returnTo(p, WindowId::Form25, WindowId::Form23);
+  const int k = chosenStory();
+  closeTo(WindowId::Form23);
   s_.form23.showPickedStory(k);
 }
 
 void Form25::CANCEL_Click()
 {
   candef();
-  returnTo(s_.project, WindowId::Form25, WindowId::Form23);
+  closeTo(WindowId::Form23);
 }
 
 }  // namespace vorn

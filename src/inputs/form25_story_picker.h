@@ -1,5 +1,7 @@
 #pragma once
 
+#include "inputs/story_picker.h"
+
 namespace vorn {
 
 class Session;
@@ -15,9 +17,9 @@ inline constexpr const char* cancel = "CANCEL";
 
 // Logic of the story picker that the P-Delta dialog opens in its own place: the list of its
 // stories; OK shows the chosen story in the dialog, CANCEL goes back to the story it showed.
-class Form25 {
+class Form25 : public StoryPicker {
 public:
-  explicit Form25(Session& session) : s_(session) {}
+  explicit Form25(Session& session);
 
   // Remembers the list position for CANCEL.
   void def();
@@ -26,15 +28,10 @@ public:
   // Opened by the P-Delta dialog, which hides: the list holds stories 1 … N, the first chosen.
   void open();
 
-  // A story was chosen in the list (its position: story 1 is 0).
-  void Combo1_Click(int index);
   void OK_Click();
   void CANCEL_Click();
   // The window frame's close button does what CANCEL does.
   void Form_QueryUnload() { CANCEL_Click(); }
-
-private:
-  Session& s_;
 };
 
 }  // namespace vorn

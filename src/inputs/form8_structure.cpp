@@ -5,6 +5,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -81,8 +82,8 @@ void Form8::candef()
   for (int s = 1; s <= kMaxStories; ++s) {
     anyEntered = anyEntered || p.STORYSET[s];
   }
-  f.Command[2].enabled = !anyEntered;
-  f.Command[3].enabled = anyEntered;
+  setStoryEntryEnabled(p, !anyEntered);
+  setStoryEditingEnabled(p, anyEntered);
 }
 
 void Form8::err()
@@ -119,9 +120,7 @@ void Form8::Command1_Click()
 
 void Form8::Command2_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   s_.form10.openForFirstEntry();
@@ -129,9 +128,7 @@ void Form8::Command2_Click()
 
 void Form8::Command3_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   s_.project.N = boxes_.value(2);
@@ -141,9 +138,7 @@ void Form8::Command3_Click()
 
 void Form8::OK_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -174,11 +169,11 @@ void Form8::OK_Click()
   p.Form8State[1] = f.Check[1].enabled;
   p.Form8State[2] = f.Check[2].enabled;
   p.Form8State[3] = f.Text[1].enabled;
-  p.form1.Command[8].enabled = true;
-  p.form1.Command[9].enabled = true;
-  f.Command[2].enabled = false;
-  f.Command[3].enabled = true;
-  p.form27.Check[2].enabled = true;
+  enableMainCommand(p, MainCommand::InputSummary);
+  enableMainCommand(p, MainCommand::StaticRun);
+  setStoryEntryEnabled(p, false);
+  setStoryEditingEnabled(p, true);
+  offerReportTable(p, ReportTable::StoryLoads);
   if (f.Check[3].value == 1) {
     for (int s = 1; s <= kMaxStories; ++s) {
       p.Ajx[s] = 1;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/controls.h"
@@ -109,5 +110,21 @@ private:
   BoxAccess boxes_;
   std::vector<Box> ring_;
 };
+
+// Runs a dialog's validation (`err`) and tells whether it refused the boxes; the refusal is
+// cleared at once, so that the dialog's next command validates afresh:
+//
+//   void Form23::OK_Click()
+//   {
+//     if (validationRefused(*this)) {
+//       return;
+//     }
+//     ...
+template <typename Dialog>
+bool validationRefused(Dialog& dialog)
+{
+  dialog.err();
+  return std::exchange(dialog.errore, false);
+}
 
 }  // namespace vorn

@@ -7,63 +7,62 @@
 #include "analysis/supplementary/form19_spectrum.h"
 #include "analysis/supplementary/form23_pdelta.h"
 #include "mainwindow/session.h"
+#include "model/enabling.h"
 
 namespace vorn {
 
 void Form1::Command_Click(int k)
 {
-  // Each window's issue wires its button here.
+  // A number outside 1 … 16 throws here, as the button array does for it.
   (void)s_.project.form1.Command[k];
-  switch (k) {
-    case 1:
+  switch (static_cast<MainCommand>(k)) {
+    case MainCommand::Site:  // Command1: the site dialog Form2
       s_.form2.open();
       break;
-    case 2:
+    case MainCommand::Soil:  // Command2: the soil dialog Form3
       s_.form3.open();
       break;
-    case 3:
+    case MainCommand::Importance:  // Command3: the importance dialog Form5
       s_.form5.open();
       break;
-    case 4:
+    case MainCommand::SystemX:  // Command4: the resisting system dialog Form7 for x
       s_.form7.showForX();
       break;
-    case 5:
+    case MainCommand::SystemY:  // Command5: the resisting system dialog Form7 for y
       s_.form7.showForY();
       break;
-    case 6:
+    case MainCommand::Structure:  // Command6: the structure general data dialog Form8
       s_.form8.open();
       break;
-    case 7:
+    case MainCommand::About:  // Command7: the About box
       s_.frmAbout.show();
       break;
-    case 8:
+    case MainCommand::InputSummary:  // Command8: the input summary Form12, filled and shown
       s_.form12.fill();
       break;
-    case 9:
+    case MainCommand::StaticRun:  // Command9: RUN1, the static run, then its results window Form13
       RUN1(s_);
       break;
-    case 10:
+    case MainCommand::TorsionInput:  // Command10: the torsion and overturning dialog Form14
       s_.form14.open();
       break;
-    case 11:
+    case MainCommand::TorsionSummary:  // Command11: the torsion input summary Form17
       s_.form17.fill();
       break;
-    case 12:
+    case MainCommand::TorsionRun:  // Command12: RUN2, torsion and overturning, then Form18
       RUN2(s_);
       break;
-    case 13:
+    case MainCommand::Recommendations:  // Command13: RUN3, the design recommendations in Form21
       RUN3(s_);
       break;
-    case 14:
+    case MainCommand::Spectrum:  // Command14: RUN4, the design spectrum dialog Form19
       RUN4(s_);
       break;
-    case 15:
+    case MainCommand::AllowableDrifts:  // Command15: RUN7, the allowable drifts in Form22
       RUN7(s_);
       break;
-    case 16:
+    case MainCommand::PDelta:  // Command16: run8, the P-Delta dialog Form23
       run8(s_);
-      break;
-    default:
       break;
   }
 }
@@ -79,20 +78,18 @@ void Form1::NW()
   if (!s_.prompter.askYesNo(form1_texts::newQuestion, form1_texts::newTitle)) {
     return;
   }
-  Form1Controls& f = s_.project.form1;
-  for (int k = 1; k <= 6; ++k) {
-    f.Command[k].enabled = true;
-  }
-  for (int k = 8; k <= 13; ++k) {
-    f.Command[k].enabled = false;
-  }
-  f.Command[14].enabled = true;
-  f.Command[15].enabled = false;
-  f.Command[16].enabled = false;
+  Project& p = s_.project;
+  Form1Controls& f = p.form1;
+  setInputStepsEnabled(p, true);
+  disableMainCommands(
+      p, {MainCommand::InputSummary, MainCommand::StaticRun, MainCommand::TorsionInput,
+          MainCommand::TorsionSummary, MainCommand::TorsionRun, MainCommand::Recommendations});
+  enableMainCommand(p, MainCommand::Spectrum);
+  disableMainCommands(p, {MainCommand::AllowableDrifts, MainCommand::PDelta});
   f.NEW.enabled = true;
   f.END.enabled = true;
   f.Check11.enabled = false;
-  s_.project.resetToNew();
+  p.resetToNew();
 }
 
 void Form1::ed()
@@ -114,28 +111,26 @@ void Form1::Check11_Click(int value)
     return;
   }
   p.form1.Check11.enabled = false;
-  for (int k = 1; k <= 6; ++k) {
-    p.form1.Command[k].enabled = true;
-  }
-  for (int k : {10, 11, 12, 13, 15, 16}) {
-    p.form1.Command[k].enabled = false;
-  }
-  for (int k = 5; k <= 10; ++k) {
-    p.form27.Check[k].enabled = false;
+  setInputStepsEnabled(p, true);
+  disableMainCommands(
+      p, {MainCommand::TorsionInput, MainCommand::TorsionSummary, MainCommand::TorsionRun,
+          MainCommand::Recommendations, MainCommand::AllowableDrifts, MainCommand::PDelta});
+  // The results stay stored, but their report tables are withdrawn until a run offers them again.
+  for (ReportTable t :
+       {ReportTable::StaticShears, ReportTable::TorsionResults, ReportTable::Recommendations,
+        ReportTable::Spectrum, ReportTable::AllowableDrifts, ReportTable::PDelta}) {
+    withdrawReportTable(p, t);
   }
 }
 
 void Form1::lockInputsAfterRun()
 {
-  Form1Controls& f = s_.project.form1;
-  for (int k : {13, 15, 16}) {
-    f.Command[k].enabled = true;
-  }
-  f.Check11.value = 0;
-  f.Check11.enabled = true;
-  for (int k = 1; k <= 6; ++k) {
-    f.Command[k].enabled = false;
-  }
+  Project& p = s_.project;
+  enableMainCommands(
+      p, {MainCommand::Recommendations, MainCommand::AllowableDrifts, MainCommand::PDelta});
+  p.form1.Check11.value = 0;
+  p.form1.Check11.enabled = true;
+  setInputStepsEnabled(p, false);
 }
 
 }  // namespace vorn

@@ -54,7 +54,8 @@ class Form1 {
 public:
   explicit Form1(Session& session) : s_(session) {}
 
-  // A workflow button (1 … 16). Buttons whose windows are not there yet do nothing.
+  // A workflow button (1 … 16, named by MainCommand): opens its dialog or view, or runs its
+  // step. Another number throws std::out_of_range.
   void Command_Click(int k);
 
   void NEW_Click() { NW(); }

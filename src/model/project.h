@@ -16,19 +16,19 @@ namespace vorn {
 // control arrays of the designer (Option1(0) …) are arrays indexed from 0.
 
 struct Form1Controls {
-  IndexedArray<CommandButton, 1, 16> Command;
-  CheckBox Check11;
-  CommandButton NEW;
-  CommandButton END;
+  IndexedArray<CommandButton, 1, 16> Command;  // the workflow buttons (MainCommand names them)
+  CheckBox Check11;   // returns the project to its state before the last run
+  CommandButton NEW;  // new project
+  CommandButton END;  // exit
 };
 
 struct Form2Controls {
-  OptionButton Option1;
-  OptionButton Option2;
-  ComboBox Combo1;  // province
-  ComboBox Combo2;  // city of the province
-  ComboBox Combo3;  // A chosen directly
-  Label Label2;     // "A=…"
+  OptionButton Option1;  // A taken from the chosen province and city
+  OptionButton Option2;  // A chosen directly
+  ComboBox Combo1;       // province
+  ComboBox Combo2;       // city of the province
+  ComboBox Combo3;       // A chosen directly
+  Label Label2;          // "A=…"
   // Snapshot taken when the dialog opens, written back by CANCEL: the three list positions, the
   // label, the two options, and the A and soil S that were in force.
   std::int16_t def1 = -1, def2 = -1, def3 = -1;
@@ -49,6 +49,7 @@ struct Form5Controls {
 
 struct Form7Controls {
   IndexedArray<OptionButton, 0, 22> Option1;  // the 23 resisting systems
+  // Hmax, HmaxX and HmaxY when the dialog opened, written back by CANCEL.
   double hmaxDEF = 50;
   double hmaxXDEF = 50;
   double hmaxYDEF = 50;
@@ -94,7 +95,7 @@ struct Form14Controls {
 };
 
 struct Form15Controls {
-  ComboBox Combo1;         // "طبقه 1" … "طبقه N"
+  ComboBox Combo1;        // "طبقه 1" … "طبقه N"
   std::int16_t def = -1;  // list position when the picker opened
 };
 
@@ -174,23 +175,41 @@ struct Form28Contents {
 };
 
 // ---- Per-story groups (also the shapes of the snapshots) -------------------------------------
+// Story 1 is the first story above the base level. Only stories 1 … N are used, but all 200 are
+// held, cleared and saved. Units are kilogram (force) and metre.
 
+// The story table of the story dialog.
 struct StoryRecords {
-  StoryArray AR, DL, LL, PERL, PW, HW, PERW, LW, LOD, HS;
-  StoryFlags STORYSET;
+  StoryArray AR;        // useful floor area, m²
+  StoryArray DL;        // dead load, kg/m²
+  StoryArray LL;        // live load, kg/m²
+  StoryArray PERL;      // share of the live load taken into the seismic weight, % (0 to 100)
+  StoryArray PW;        // length of the perimeter walls, m (the roof's stand for its parapet)
+  StoryArray HW;        // height of the perimeter walls, m
+  StoryArray PERW;      // openings in the perimeter walls, % (0 to 100)
+  StoryArray LW;        // weight of one square metre of wall, kg/m²
+  StoryArray LOD;       // other additional loads of the story, kg
+  StoryArray HS;        // story height, from the level below, m
+  StoryFlags STORYSET;  // the story's data have been entered
 };
 
+// Centres and plan dimensions of the stories, typed in the torsion dialogs. Distances are measured
+// from the origin, the left corner of the building.
 struct TorsionCentres {
-  StoryArray CMx, CMy, CRx, CRy, DIMx, DIMy;
+  StoryArray CMx, CMy;    // centre of mass in x and y, m
+  StoryArray CRx, CRy;    // centre of rigidity in x and y, m
+  StoryArray DIMx, DIMy;  // average plan dimensions of the story in x and y, m
 };
 
 struct TorsionSnapshot : TorsionCentres {
   StoryArray CMSET;  // -1 for true, 0 for false
 };
 
+// Relative story drifts, typed in cm and held in m.
 struct StoryDrifts {
-  StoryArray DRIFTx, DRIFTy, DRIFTMAXx, DRIFTMAXy;
-  StoryFlags DRIFTSET;
+  StoryArray DRIFTx, DRIFTy;        // average relative drift of the story in x and y, m
+  StoryArray DRIFTMAXx, DRIFTMAXy;  // maximum relative drift in x and y (irregular buildings), m
+  StoryFlags DRIFTSET;              // the story's drifts have been entered
 };
 
 // ---- The project --------------------------------------------------------------------------------
@@ -218,83 +237,115 @@ struct Project : StoryRecords, TorsionCentres, StoryDrifts {
 
   // 1. Main window
   Form1Controls form1;
-  IndexedArray<bool, 1, 17> ButtonState;  // copy of Command1 … Command16 and Check11 enabled
-  bool HASFILE = false;
+  // Copy of the enabled states of Command1 … Command16 and Check11, taken just before a save: the
+  // file stores this copy.
+  IndexedArray<bool, 1, 17> ButtonState;
+  bool HASFILE = false;  // the project has a file name: Save writes it without asking for one
 
   // 2. Site
   Form2Controls form2;
-  double a = 0.35;
+  double a = 0.35;  // design base acceleration A, a fraction of g
 
   // 3. Soil
   Form3Controls form3;
-  double T0 = 0.1;
-  double TS = 0.4;
-  double S = 1.5;
+  double T0 = 0.1;  // period where the plateau of the spectrum factor B starts, s
+  double TS = 0.4;  // period where the plateau ends, s; the report names the soil type by it
+  double S = 1.5;   // spectral amplification of the soil: the plateau of B is S + 1
 
   // 4. Importance
   Form5Controls form5;
-  double i = 1.0;
+  double i = 1.0;  // importance factor I: 0.8, 1.0, 1.2 or 1.4
 
   // 5. Resisting systems
   Form7Controls form7;
+  // Resisting system of each direction, a whole number 1 to 23: one plus the index of its option.
   double SYSTEMx = 10, SYSTEMy = 10;
-  double Rx = 6, Ry = 6;
-  double Hmax = 50, HmaxX = 50, HmaxY = 50, HmaxO = 50;
+  double Rx = 6, Ry = 6;          // behaviour factor R of each direction
+  double Hmax = 50;               // the smaller of the two height limits, m
+  double HmaxX = 50, HmaxY = 50;  // height limit of each direction's system, m
+  double HmaxO = 50;  // height limit of the direction the system dialog is not editing, m
 
   // 6. Structure general data
   Form8Controls form8;
-  IndexedArray<bool, 1, 3> Form8State;  // enabled states of Check1, Check2, Text1 of Form8
-  double N = 1;
-  double H1 = 3;
-  double T = 1;
+  // Enabled states of Check1, Check2 and Text1 of Form8, copied by its OK; the file stores them.
+  IndexedArray<bool, 1, 3> Form8State;
+  double N = 1;   // number of stories above the base level, a whole number 1 to 200
+  double H1 = 3;  // building height above the base level, m
+  double T = 1;   // analytical fundamental period, s, used when the empirical formula is off
 
   // 7. Stories: the arrays are inherited from StoryRecords
-  StoryRecords storySnapshot;
+  StoryRecords storySnapshot;  // the story table when the structure dialog opened, for its CANCEL
   Form10Controls form10;
   Form11Controls form11;
 
   // 8. Torsion and overturning input (CMx … DIMy inherited from TorsionCentres)
+  // Plan dimensions of the building in x and y, the projections of the foundations included, m;
+  // foundation thickness, m.
   double FDIMx = 0, FDIMy = 0, FTHK = 0;
   Form14Controls form14;
-  StoryArray Ajx{1.0}, Ajy{1.0};
-  StoryFlags CMSET;
-  TorsionSnapshot torsionSnapshot;
+  StoryArray Ajx{1.0}, Ajy{1.0};    // amplification factors of the accidental eccentricity, x and y
+  StoryFlags CMSET;                 // the story's centre data have been entered
+  TorsionSnapshot torsionSnapshot;  // the centres when the torsion dialog opened, for its CANCEL
   Form15Controls form15;
   Form16Controls form16;
 
   // 9. P-Delta input (DRIFTx … DRIFTSET inherited from StoryDrifts)
-  bool PDELTASET = false;
-  StoryDrifts driftSnapshot;
+  bool PDELTASET = false;     // the drifts of all stories have been entered and confirmed
+  StoryDrifts driftSnapshot;  // the drifts when the P-Delta dialog opened, for its CANCEL
   Form23Controls form23;
   Form25Controls form25;
   std::array<StoryArray, 6> reserved;  // six per-story values kept in the file, used by nothing
 
   // 10. Design spectrum parameters
-  double TMAX = 0, TSTEP = 0;
+  double TMAX = 0, TSTEP = 0;  // largest period of the spectrum table and its step, s
   Form19Controls form19;
 
   // 11. Results of the static run
-  double Tx = 0, Ty = 0, TEx = 0, TEy = 0, TA = 0;
-  double Bx = 0, By = 0, Cx = 0, Cy = 0, Vx = 0, Vy = 0;
-  double WT = 0, Ftx = 0, Fty = 0;
-  StoryArray StoryWeight, ForceX, ForceY, DiaphragmX, DiaphragmY;
+  double Tx = 0, Ty = 0;      // design period of each direction, s
+  double TEx = 0, TEy = 0;    // empirical period of each direction, s
+  double TA = 0;              // the analytical period T the run used, s
+  double Bx = 0, By = 0;      // spectrum factor B of each direction
+  double Cx = 0, Cy = 0;      // seismic coefficient of each direction
+  double Vx = 0, Vy = 0;      // base shear of each direction, kg
+  double WT = 0;              // total seismic weight, kg
+  double Ftx = 0, Fty = 0;    // top force of each direction, kg
+  StoryArray StoryWeight;     // seismic weight of the story, kg
+  StoryArray ForceX, ForceY;  // lateral force of the story, the roof's with the top force, kg
+  StoryArray DiaphragmX, DiaphragmY;  // diaphragm force of the story, kg
+  // Height of each level above the base, m; level 0 is the base itself and is not saved.
   LevelArray LevelHeight;
 
   // 12. Results of the torsion and overturning run
-  StoryArray ECCx, ECCy, EACCx, EACCy, MTx, MTAx, MTTx, MTy, MTAy, MTTy;
-  double HF = 0, MOx = 0, MOy = 0, MRx = 0, MRy = 0, SFx = 0, SFy = 0;
-  double overturnH1 = 0;  // the copy of H1 kept by the overturning computation
-  double sumWCMx = 0;     // sum of StoryWeight × CMx
-  double sumWFarX = 0;    // sum of StoryWeight × (FDIMx − CMx)
-  double sumWCMy = 0;     // sum of StoryWeight × CMy
-  double sumWFarY = 0;    // sum of StoryWeight × (FDIMy − CMy)
+  StoryArray ECCx, ECCy;  // CRx − CMx and CRy − CMy of the story, m
+  StoryArray EACCx, EACCy;  // accidental eccentricities Ajx × 0.05 × DIMx and Ajy × 0.05 × DIMy, m
+  // Static, accidental and total torsional moment of the story for the x shear, then the y shear,
+  // kg·m.
+  StoryArray MTx, MTAx, MTTx;
+  StoryArray MTy, MTAy, MTTy;
+  double HF = 0;            // height of the structure from the foundation, H1 + FTHK, m
+  double MOx = 0, MOy = 0;  // overturning moments, kg·m
+  double MRx = 0, MRy = 0;  // resisting moments, kg·m
+  double SFx = 0, SFy = 0;  // safety factors against overturning, MRx / MOx and MRy / MOy
+  double overturnH1 = 0;    // the copy of H1 kept by the overturning computation
+  double sumWCMx = 0;       // sum of StoryWeight × CMx
+  double sumWFarX = 0;      // sum of StoryWeight × (FDIMx − CMx)
+  double sumWCMy = 0;       // sum of StoryWeight × CMy
+  double sumWFarY = 0;      // sum of StoryWeight × (FDIMy − CMy)
+  // TORNEG: the building is low enough for the test whether torsion may be neglected; TORNEGx,
+  // TORNEGy: torsion may be neglected for the earthquake in x (the test on the y distances passed),
+  // in y (the test on the x distances passed).
   bool TORNEG = false, TORNEGx = false, TORNEGy = false;
 
   // 13. Results of the P-Delta run
-  StoryArray PGRAV, VSTORYx, VSTORYy, THETAx, THETAy, VPDx, VPDy, VADDx, VADDy;
+  StoryArray PGRAV;             // gravity load carried by the story (it and every story above), kg
+  StoryArray VSTORYx, VSTORYy;  // story shears, kg
+  StoryArray THETAx, THETAy;    // stability coefficients
+  StoryArray VPDx, VPDy;        // story shears amplified for the P-Delta effect, whole kg
+  StoryArray VADDx, VADDy;      // shears the P-Delta effect adds, kg
 
   // 14. Design recommendations
-  bool REC1 = false, REC2 = false;
+  bool REC1 = false;  // a dynamic analysis is mandatory
+  bool REC2 = false;  // a spectrum of the site's own is mandatory
 
   // 15. Report options
   Form27Controls form27;

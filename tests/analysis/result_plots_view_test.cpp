@@ -22,6 +22,7 @@
 #include "mainwindow/all_windows_view.h"
 #include "mainwindow/application_view.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -214,8 +215,6 @@ class PlotPanelTest : public ::testing::Test {
 protected:
   PlotPanelTest()
   {
-    std::string pattern = (fs::temp_directory_path() / "vorn-plot-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
     panel.resize(640, 480);
     panel.show();
     Plot plot;
@@ -227,11 +226,11 @@ protected:
     panel.draw(plot);
     QApplication::processEvents();
   }
-  ~PlotPanelTest() override { fs::remove_all(folder); }
 
   test::ScriptedPrompter prompter;
   PlotPanel panel{prompter, nullptr};
-  fs::path folder;
+  test::TempFolder temp{"vorn-plot"};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(PlotPanelTest, SavesThePlotAsAPngPictureOfItsSize)

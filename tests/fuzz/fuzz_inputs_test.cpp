@@ -1,7 +1,6 @@
 #include "fuzz_inputs.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_layout.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -131,13 +131,6 @@ void saveAs(Session& s, const fs::path& folder, const std::string& name)
 
 class FuzzSeeds : public ::testing::Test {
 protected:
-  FuzzSeeds()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-seeds-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-  }
-  ~FuzzSeeds() override { fs::remove_all(folder); }
-
   // The seeds made here are written into the corpus when VORN_WRITE_FUZZ_SEEDS is set.
   void keep(const std::string& name)
   {
@@ -148,7 +141,8 @@ protected:
   }
 
   test::ScriptedPrompter prompter;
-  fs::path folder;
+  test::TempFolder temp{"vorn-seeds"};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(FuzzSeeds, ANewProjectAndABuildingThroughEveryAnalysisAreSavedAndOpenClean)
@@ -189,8 +183,8 @@ TEST(FuzzCorpus, TheProjectFileSeedsAreFilesTheProgramOpens)
 
 TEST(FuzzCorpus, TheLongLineSeedsAreFilesTheProgramOpens)
 {
-  std::string pattern = (fs::temp_directory_path() / "vorn-seeds-XXXXXX").string();
-  const fs::path folder = mkdtemp(pattern.data());
+  const test::TempFolder temp("vorn-seeds");
+  const fs::path folder = temp.path();
   const fs::path script = fs::path(VORN_FUZZ_CORPUS).parent_path() / "long_seeds.sh";
   ASSERT_EQ(std::system(("sh '" + script.string() + "' '" + folder.string() + "'").c_str()), 0);
   const auto seeds = filesIn(folder / "project_file");
@@ -203,7 +197,6 @@ TEST(FuzzCorpus, TheLongLineSeedsAreFilesTheProgramOpens)
     const auto problem = fuzz::projectFileInput(bytes);
     EXPECT_FALSE(problem.has_value()) << seed << ": " << problem.value_or("");
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "mainwindow/file_name_text_view.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QFile>
 #include <filesystem>
 #include <fstream>
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -55,8 +55,8 @@ TEST(FileNameText, ShowsUtf8AsItsCharactersAndEveryOtherByteAsAnEscapeAndGivesTh
 
 TEST(DialogPathBytes, FindsTheNamesQtReadLossilyAndKeepsANewNameAsTyped)
 {
-  std::string pattern = (fs::temp_directory_path() / "vorn-names-XXXXXX").string();
-  const std::string root = mkdtemp(pattern.data());
+  const test::TempFolder temp("vorn-names");
+  const std::string root = temp.path().string();
   const std::string folder = root + "/\xe3\xed\xd1";  // Windows-1256 bytes
   const std::string file = folder + "/\xf8\xd1\xe6\xe5.txt";
   fs::create_directory(folder);
@@ -66,7 +66,6 @@ TEST(DialogPathBytes, FindsTheNamesQtReadLossilyAndKeepsANewNameAsTyped)
 
   EXPECT_EQ(dialogPathBytes(qt(file)), file);
   EXPECT_EQ(dialogPathBytes(qt(folder) + QString::fromUtf8("/گزارش.txt")), folder + "/گزارش.txt");
-  fs::remove_all(root);
 }
 
 }  // namespace

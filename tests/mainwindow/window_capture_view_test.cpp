@@ -1,7 +1,6 @@
 #include "mainwindow/window_capture_view.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QFile>
 #include <QImage>
@@ -13,6 +12,7 @@
 #include "mainwindow/application_view.h"
 #include "mainwindow/window_view.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -27,8 +27,8 @@ QByteArray contents(const fs::path& path)
 
 TEST(WindowCapture, EveryWindowIsPicturedAndDumpedTheSameWayTwiceAndLeftAsItWas)
 {
-  std::string pattern = (fs::temp_directory_path() / "vorn-capture-XXXXXX").string();
-  const fs::path folder = mkdtemp(pattern.data());
+  const test::TempFolder temp("vorn-capture");
+  const fs::path folder = temp.path();
   test::ScriptedPrompter prompter;
   ViewApplication app{prompter};
   createAllWindows(app);
@@ -55,7 +55,6 @@ TEST(WindowCapture, EveryWindowIsPicturedAndDumpedTheSameWayTwiceAndLeftAsItWas)
   }
   // The static results' grid holds the three stories.
   EXPECT_TRUE(contents(folder / "a-Form13.txt").contains("/  3 | "));
-  fs::remove_all(folder);
 }
 
 TEST(WindowCapture, TheDumpNamesEachWidgetWithWhatItShows)

@@ -1,7 +1,6 @@
 #include "projectfile/form26_file_dialog.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cerrno>
 #include <cstring>
@@ -14,6 +13,7 @@
 #include "projectfile/file_texts.h"
 #include "projectfile/project_file.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -24,18 +24,8 @@ class FileDialogTest : public ::testing::Test {
 protected:
   FileDialogTest()
   {
-    std::string pattern = (fs::temp_directory_path() / "vorn-dialog-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    other = folder / "other";
     fs::create_directory(other);
-    previous = fs::current_path();
-    fs::current_path(folder);  // the dialog starts in the program's own folder
     s = std::make_unique<Session>(prompter);
-  }
-  ~FileDialogTest() override
-  {
-    fs::current_path(previous);
-    fs::remove_all(folder);
   }
   void TearDown() override { EXPECT_TRUE(prompter.scriptUsedUp()); }
 
@@ -45,8 +35,11 @@ protected:
   void touch(const fs::path& path) { std::ofstream(path) << "x"; }
 
   test::ScriptedPrompter prompter;
-  fs::path folder, other, previous;
   std::unique_ptr<Session> s;
+  // The dialog starts in the program's own folder.
+  test::TempFolder temp{"vorn-dialog", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
+  const fs::path other = folder / "other";
 };
 
 TEST_F(FileDialogTest, NamesGetTheExtensionOnlyWhenTheyLackItExactly)

@@ -1,7 +1,6 @@
 #include "projectfile/form26_file_dialog_view.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +14,7 @@
 #include "projectfile/open_at_start.h"
 #include "projectfile/project_file.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -25,24 +25,15 @@ class FileDialogView : public ::testing::Test {
 protected:
   FileDialogView()
   {
-    std::string pattern = (fs::temp_directory_path() / "vorn-dialog-view-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    previous = fs::current_path();
-    fs::current_path(folder);
     app = std::make_unique<ViewApplication>(prompter);
     createAllWindows(*app);
-  }
-  ~FileDialogView() override
-  {
-    app.reset();
-    fs::current_path(previous);
-    fs::remove_all(folder);
   }
   Form26View& dialog() { return *static_cast<Form26View*>(app->view(WindowId::Form26)); }
 
   test::ScriptedPrompter prompter;
-  fs::path folder, previous;
-  std::unique_ptr<ViewApplication> app;
+  test::TempFolder temp{"vorn-dialog-view", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
+  std::unique_ptr<ViewApplication> app;  // closed before the folder goes
 };
 
 TEST_F(FileDialogView, SaveAsTypedNameThenOpenItByClickingTheFile)

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -7,6 +6,7 @@
 
 #include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -37,21 +37,16 @@ std::vector<std::string> crlfLines(const std::string& bytes)
 // "6", "10", "10", each story block padded zeros and " False" flags with values 70 and 71 " 1".
 TEST(GoldenProjectFile, NewProjectSavedAtOnce)
 {
-  std::string pattern = (fs::temp_directory_path() / "vorn-golden-XXXXXX").string();
-  const fs::path folder = mkdtemp(pattern.data());
-  const fs::path previous = fs::current_path();
-  fs::current_path(folder);
-  {
+  const std::string written = [] {
+    const test::TempFolder folder("vorn-golden", test::FolderUse::AsCurrentFolder);
     test::ScriptedPrompter prompter;
     Session s(prompter);
     s.form26.Text1_Change("NEW");
     s.form26.MENSAVEAS_Click();
     s.form26.OK_Click();
     EXPECT_TRUE(prompter.shown().empty());
-  }
-  fs::current_path(previous);
-  const std::string written = slurp(folder / "NEW.EQ");
-  fs::remove_all(folder);
+    return slurp(folder.path() / "NEW.EQ");
+  }();
 
   const std::string golden = slurp(fs::path(VORN_TEST_DATA_DIR) / "new_project.EQ");
   const auto writtenLines = crlfLines(written);

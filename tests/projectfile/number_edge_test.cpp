@@ -2,7 +2,6 @@
 // 1E+20, written in the plain decimal or the exponent form, comes back from a saved and opened
 // file as the same double.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <charconv>
 #include <cstring>
@@ -16,6 +15,7 @@
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_layout.h"
 #include "projectfile/project_file_reader.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -77,13 +77,6 @@ public:
 
 class EdgeNumbers : public ::testing::Test {
 protected:
-  EdgeNumbers()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-edge-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-  }
-  ~EdgeNumbers() override { fs::remove_all(folder); }
-
   // Saves the project to a file, reads the file back and opens it into a new project.
   std::unique_ptr<Project> saveAndOpen(const Project& saved)
   {
@@ -99,7 +92,8 @@ protected:
     return opened;
   }
 
-  fs::path folder;
+  test::TempFolder temp{"vorn-edge"};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(EdgeNumbers, FifteenDigitValuesFromOneMillionthToOneE20ComeBackExactly)

@@ -1,7 +1,6 @@
 #include "projectfile/open_at_start.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "projectfile/form26_file_dialog.h"
 #include "projectfile/project_file.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -23,8 +23,6 @@ class OpenAtStart : public ::testing::Test {
 protected:
   OpenAtStart()
   {
-    std::string pattern = (fs::temp_directory_path() / "vorn-start-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
     // A project saved by an earlier session: a 23.5 m building of soil type 3.
     test::ScriptedPrompter quiet;
     Session earlier(quiet);
@@ -33,7 +31,6 @@ protected:
     saved = folder / "tower.EQ";
     EXPECT_FALSE(writeProjectFile(earlier.project, saved.string()));
   }
-  ~OpenAtStart() override { fs::remove_all(folder); }
   void TearDown() override { EXPECT_TRUE(prompter.scriptUsedUp()); }
 
   Project& p() { return s->project; }
@@ -56,7 +53,9 @@ protected:
   test::ScriptedPrompter prompter;
   std::unique_ptr<Session> s = std::make_unique<Session>(prompter);
   std::string startCaption = s->project.window(WindowId::form1).caption;
-  fs::path folder, saved;
+  test::TempFolder temp{"vorn-start"};
+  const fs::path folder = temp.path();
+  fs::path saved;
 };
 
 TEST_F(OpenAtStart, OpensTheFileAndLeavesSaveWritingItBackWithoutAsking)

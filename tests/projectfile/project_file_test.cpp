@@ -17,6 +17,7 @@
 #include "projectfile/file_texts.h"
 #include "projectfile/project_file_layout.h"
 #include "projectfile/project_file_reader.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -32,26 +33,6 @@ int trailingLine(int n)
 {
   return kLeadingLines + kStoryBlockLines * kMaxStories + n;
 }
-
-class TempDir {
-public:
-  TempDir()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-file-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TempDir()
-  {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, ec);
-    fs::remove_all(path_, ec);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& path() const { return path_; }
-
-private:
-  fs::path path_;
-};
 
 std::string slurp(const std::string& path)
 {
@@ -184,7 +165,7 @@ TEST(FlagReading, TruthWordsAndNumbers)
 
 class ProjectFileOnDisk : public ::testing::Test {
 protected:
-  TempDir dir;
+  test::TempFolder dir{"vorn-file"};
   std::unique_ptr<Project> project = std::make_unique<Project>();
 };
 

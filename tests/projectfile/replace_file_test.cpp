@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include "ordinary_user.h"
 #include "projectfile/file_calls.h"
 #include "projectfile/file_texts.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -26,17 +26,6 @@ namespace fs = std::filesystem;
 
 class ReplaceFile : public ::testing::Test {
 protected:
-  ReplaceFile()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-replace-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-  }
-  ~ReplaceFile() override
-  {
-    std::error_code ec;
-    fs::remove_all(folder, ec);
-  }
-
   static std::string read(const fs::path& path)
   {
     std::ifstream in(path, std::ios::binary);
@@ -52,7 +41,8 @@ protected:
     std::ofstream(path, std::ios::binary) << bytes;
   }
 
-  fs::path folder;
+  test::TempFolder temp{"vorn-replace"};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(ReplaceFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions)

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "mainwindow/session.h"
 #include "projectfile/project_file.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -113,19 +113,7 @@ void describeAndRun(Session& s)
 
 class RoundTrip : public ::testing::Test {
 protected:
-  RoundTrip()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-trip-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    previous = fs::current_path();
-    fs::current_path(folder);
-    s = std::make_unique<Session>(prompter);
-  }
-  ~RoundTrip() override
-  {
-    fs::current_path(previous);
-    fs::remove_all(folder);
-  }
+  RoundTrip() { s = std::make_unique<Session>(prompter); }
 
   void saveAs(const std::string& name)
   {
@@ -141,8 +129,9 @@ protected:
   }
 
   test::ScriptedPrompter prompter;
-  fs::path folder, previous;
   std::unique_ptr<Session> s;
+  test::TempFolder temp{"vorn-trip", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(RoundTrip, SavedNewAndOpenedGivesTheSameProjectAndViews)

@@ -1,7 +1,6 @@
 #include "report/form27_print.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "projectfile/file_texts.h"
 #include "report/report_devices.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -50,17 +50,8 @@ class ReportDialog : public ::testing::Test {
 protected:
   ReportDialog()
   {
-    std::string pattern = (fs::temp_directory_path() / "vorn-print-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    previous = fs::current_path();
-    fs::current_path(folder);
     s = std::make_unique<Session>(prompter);
     s->form27.setDevices(&devices);
-  }
-  ~ReportDialog() override
-  {
-    fs::current_path(previous);
-    fs::remove_all(folder);
   }
   void TearDown() override { EXPECT_TRUE(prompter.scriptUsedUp()); }
 
@@ -77,8 +68,9 @@ protected:
 
   test::ScriptedPrompter prompter;
   FakeDevices devices;
-  fs::path folder, previous;
   std::unique_ptr<Session> s;
+  test::TempFolder temp{"vorn-print", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(ReportDialog, PrintCommandOpensOverTheMainWindowAndCancelRestoresTheSnapshot)

@@ -1,7 +1,6 @@
 #include "report/form27_print_view.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +29,7 @@
 #include "report/report_printing_view.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -75,19 +75,7 @@ void clickCheck(QCheckBox* box)
 
 class ReportViews : public ::testing::Test {
 protected:
-  ReportViews()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-printview-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    previous = fs::current_path();
-    fs::current_path(folder);
-    createAllWindows(app);
-  }
-  ~ReportViews() override
-  {
-    fs::current_path(previous);
-    fs::remove_all(folder);
-  }
+  ReportViews() { createAllWindows(app); }
   void TearDown() override { EXPECT_TRUE(prompter.scriptUsedUp()); }
 
   Form1View& main() { return *static_cast<Form1View*>(app.view(WindowId::form1)); }
@@ -109,7 +97,8 @@ protected:
 
   test::ScriptedPrompter prompter;
   ViewApplication app{prompter};
-  fs::path folder, previous;
+  test::TempFolder temp{"vorn-printview", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
 };
 
 TEST_F(ReportViews, PrintMenuOpensTheDialogOverTheDisabledMainWindow)

@@ -20,6 +20,7 @@
 #include "projectfile/project_file.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace vorn {
 namespace {
@@ -59,19 +60,6 @@ ToolRun runBuiltTool(const std::string& args, const fs::path& folder,
 
 class ReportTool : public ::testing::Test {
 protected:
-  ReportTool()
-  {
-    std::string pattern = (fs::temp_directory_path() / "vorn-tool-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-    previous = fs::current_path();
-    fs::current_path(folder);
-  }
-  ~ReportTool() override
-  {
-    fs::current_path(previous);
-    fs::remove_all(folder);
-  }
-
   // The tool in this process.
   int run(const std::vector<std::string>& args)
   {
@@ -80,7 +68,8 @@ protected:
     return runReportTool(args, out, err);
   }
 
-  fs::path folder, previous;
+  test::TempFolder temp{"vorn-tool", test::FolderUse::AsCurrentFolder};
+  const fs::path folder = temp.path();
   std::ostringstream out, err;
 };
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 
 namespace vorn {
 
@@ -9,7 +10,7 @@ void Form13::OK_Click()
 {
   Project& p = s_.project;
   returnTo(p, WindowId::Form13, WindowId::form1);
-  p.form1.Command[10].enabled = true;
+  enableMainCommand(p, MainCommand::TorsionInput);
 }
 
 }  // namespace vorn

@@ -8,6 +8,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -495,7 +496,7 @@ void RUN1(Session& session)
 
   openOver(p, WindowId::form1, WindowId::Form13);
   session.form1.lockInputsAfterRun();
-  p.form27.Check[5].enabled = true;
+  offerReportTable(p, ReportTable::StaticShears);
 }
 
 }  // namespace vorn

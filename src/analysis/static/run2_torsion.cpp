@@ -10,6 +10,7 @@
 #include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -339,7 +340,7 @@ void RUN2(Session& session)
   openOver(p, WindowId::form1, WindowId::Form18);
   fillGrid(p, n);
   fillLabels(p, n);
-  p.form27.Check[6].enabled = true;
+  offerReportTable(p, ReportTable::TorsionResults);
 }
 
 }  // namespace vorn

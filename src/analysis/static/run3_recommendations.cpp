@@ -7,6 +7,7 @@
 #include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -138,7 +139,7 @@ void RUN3(Session& session)
   }
   add(t::separator);
 
-  p.form27.Check[7].enabled = true;
+  offerReportTable(p, ReportTable::Recommendations);
 }
 
 }  // namespace vorn

@@ -8,6 +8,7 @@
 #include "analysis/static/run1_static.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -91,7 +92,7 @@ void RUN7(Session& session)
   fillDirection(grid, p, stories, p.Tx, p.Rx, 1);
   fillDirection(grid, p, stories, p.Ty, p.Ry, 3);
 
-  p.form27.Check[9].enabled = true;
+  offerReportTable(p, ReportTable::AllowableDrifts);
 }
 
 }  // namespace vorn

@@ -5,6 +5,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -56,7 +57,7 @@ void Form14::def()
   f.def2 = boxes_.value(2);
   f.def3 = boxes_.value(3);
   f.defOption = f.Option1[1].value ? 1 : 0;
-  f.defCommand12 = p.form1.Command[12].enabled;
+  f.defCommand12 = mainCommandEnabled(p, MainCommand::TorsionRun);
   p.snapshotTorsion();
 }
 
@@ -71,7 +72,7 @@ void Form14::candef()
   p.restoreTorsion();
   // The copy to every story of the per-story window opens the torsion run; with the stories'
   // centres taken back, the run is available again only if it was before.
-  p.form1.Command[12].enabled = f.defCommand12;
+  setMainCommandEnabled(p, MainCommand::TorsionRun, f.defCommand12);
 }
 
 void Form14::err()
@@ -104,9 +105,7 @@ void Form14::Option1_Click(int index)
 
 void Form14::Command1_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -119,9 +118,7 @@ void Form14::Command1_Click()
 
 void Form14::OK_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -134,9 +131,9 @@ void Form14::OK_Click()
     }
   }
   returnTo(p, WindowId::Form14, WindowId::form1);
-  p.form1.Command[11].enabled = true;
-  p.form1.Command[12].enabled = true;
-  p.form27.Check[3].enabled = true;
+  enableMainCommand(p, MainCommand::TorsionSummary);
+  enableMainCommand(p, MainCommand::TorsionRun);
+  offerReportTable(p, ReportTable::TorsionInput);
 }
 
 void Form14::CANCEL_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/windows.h"
+#include "inputs/story_picker.h"
 
 namespace vorn {
 
@@ -17,9 +17,9 @@ inline constexpr const char* cancel = "CANCEL";
 
 // Logic of the story picker of the torsion data: chooses the story whose centres the per-story
 // window is to show.
-class Form15 {
+class Form15 : public StoryPicker {
 public:
-  explicit Form15(Session& session) : s_(session) {}
+  explicit Form15(Session& session);
 
   // Remembers the list position for CANCEL.
   void def();
@@ -31,13 +31,8 @@ public:
   // The per-story window's way back to the picker: that window is hidden, the list stays.
   void openFromStoryCentres();
 
-  // A story was chosen in the list (its position: story 1 is 0).
-  void Combo1_Click(int index);
   void Command1_Click();  // OK: the per-story window shows the chosen story
   void Command2_Click();  // CANCEL: back to the torsion data dialog
-
-private:
-  Session& s_;
 };
 
 }  // namespace vorn

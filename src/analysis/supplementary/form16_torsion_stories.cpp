@@ -6,6 +6,7 @@
 
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -171,12 +172,7 @@ void Form16::err()
 
 bool Form16::validated()
 {
-  err();
-  if (errore) {
-    errore = false;
-    return false;
-  }
-  return true;
+  return !validationRefused(*this);
 }
 
 bool Form16::Text_LostFocus(int k)
@@ -238,7 +234,7 @@ void Form16::Command4_Click()
   for (int k = 1; k <= s_.form14.storyCount(); ++k) {
     store(k);
   }
-  p.form1.Command[12].enabled = true;
+  enableMainCommand(p, MainCommand::TorsionRun);
   returnTo(p, WindowId::Form16, WindowId::Form14);
 }
 

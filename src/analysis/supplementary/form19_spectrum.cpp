@@ -4,6 +4,7 @@
 #include "analysis/supplementary/form20_spectrum.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -81,7 +82,7 @@ void Form19::RUN5()
   view.enabled = true;
   p.window(WindowId::Form19).visible = false;
   p.form19.rowCount = rows;
-  p.form27.Check[8].enabled = true;
+  offerReportTable(p, ReportTable::Spectrum);
   errore = false;
 }
 

@@ -10,6 +10,7 @@
 #include "analysis/supplementary/form24_pdelta_results.h"
 #include "mainwindow/session.h"
 #include "mainwindow/window_protocol.h"
+#include "model/enabling.h"
 #include "model/number_text.h"
 
 namespace vorn {
@@ -271,9 +272,7 @@ void Form23::showPickedStory(int k)
 
 void Form23::APPLY_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   if (const int k = shownStory(); k > 0) {
@@ -284,9 +283,7 @@ void Form23::APPLY_Click()
 
 void Form23::OK_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   Project& p = s_.project;
@@ -308,9 +305,7 @@ void Form23::OK_Click()
 
 void Form23::Command5_Click()
 {
-  err();
-  if (errore) {
-    errore = false;
+  if (validationRefused(*this)) {
     return;
   }
   for (int k = 1; k <= storyCount(); ++k) {
@@ -325,7 +320,7 @@ void Form23::closeComplete()
   returnTo(p, WindowId::Form23, WindowId::form1);
   p.form23.Command[4].enabled = true;
   p.PDELTASET = true;
-  p.form27.Check[4].enabled = true;
+  offerReportTable(p, ReportTable::StoryDisplacements);
 }
 
 void Form23::CANCEL_Click()
@@ -426,7 +421,7 @@ void Form23::RUN6()
     g.setCell(i, shearsFrom + 3, y.total);
   }
 
-  p.form27.Check[10].enabled = true;
+  offerReportTable(p, ReportTable::PDelta);
 }
 
 }  // namespace vorn

@@ -428,6 +428,23 @@ TEST_F(TorsionDataTest, PickByNumberGoesBackThroughThePicker)
   EXPECT_TRUE(win(WindowId::Form16).visible);
 }
 
+TEST_F(TorsionDataTest, PickByNumberKeepsTheListAndItsCancelGoesBackToTheDialog)
+{
+  openData(3);
+  openStory(2);
+  stories().Command3_Click();
+  ASSERT_TRUE(win(WindowId::Form15).visible);
+  EXPECT_EQ(p().form15.Combo1.items.size(), 3u);
+  EXPECT_EQ(p().form15.Combo1.index, 1) << "the position of the story shown";
+  s->form15.Combo1_Click(2);
+  s->form15.Command2_Click();
+  EXPECT_EQ(p().form15.Combo1.index, 1) << "the position when the picker opened";
+  EXPECT_FALSE(win(WindowId::Form15).visible);
+  EXPECT_FALSE(win(WindowId::Form16).visible);
+  EXPECT_TRUE(win(WindowId::Form14).visible);
+  EXPECT_TRUE(win(WindowId::Form14).enabled);
+}
+
 // ---- Closing the dialog ------------------------------------------------------------------------
 
 TEST_F(TorsionDataTest, OkWithAStoryMissingReportsIt)

@@ -424,5 +424,22 @@ TEST_F(PDeltaDialog, PickerCancelRestoresItsPositionAndTheShownStory)
   EXPECT_EQ(box(1), " 3");
 }
 
+TEST_F(PDeltaDialog, PickerCancelChoosesNothingWhenItsPositionIsBeyondAShorterList)
+{
+  open(4);
+  f().Command3_Click();
+  s->form25.Combo1_Click(3);
+  s->form25.OK_Click();  // story 4
+  f().CANCEL_Click();
+  open(2);
+  f().Command3_Click();
+  ASSERT_EQ(p().form25.Combo1.items.size(), 2u);
+  s->form25.Combo1_Click(1);
+  s->form25.CANCEL_Click();
+  EXPECT_EQ(p().form25.Combo1.index, -1) << "the position of story 4, no longer listed";
+  EXPECT_TRUE(shown(WindowId::Form23));
+  EXPECT_FALSE(shown(WindowId::Form25));
+}
+
 }  // namespace
 }  // namespace vorn
