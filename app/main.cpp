@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/file_name_text_view.h"
-#include "mainwindow/message_box_prompter_view.h"
-#include "projectfile/open_at_start.h"
+#include "toolkit/application_view.h"
+#include "toolkit/file_name_text_view.h"
+#include "toolkit/message_box_prompter_view.h"
+#include "views/main/all_windows_view.h"
+#include "windows/files/open_at_start.h"
 
 int main(int argc, char* argv[])
 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "report/report_tool.h"
+#include "windows/report/report_tool.h"
 
 int main(int argc, char* argv[])
 {

@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/window_capture_view.h"
 #include "report_buildings.h"
+#include "toolkit/application_view.h"
+#include "toolkit/window_capture_view.h"
+#include "views/main/all_windows_view.h"
 
 namespace {
 

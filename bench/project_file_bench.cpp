@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "analysis/static/run1_static.h"
-#include "mainwindow/session.h"
-#include "projectfile/open_project.h"
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
+#include "session/session.h"
+#include "windows/files/open_project.h"
+#include "windows/static/run1_static.h"
 
 namespace {
 

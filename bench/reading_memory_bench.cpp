@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "fileformat/project_file.h"
 #include "model/project.h"
-#include "projectfile/project_file.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "analysis/static/run1_static.h"
-#include "mainwindow/session.h"
-#include "model/prompter.h"
+#include "session/prompter.h"
+#include "session/session.h"
+#include "windows/static/run1_static.h"
 
 namespace {
 

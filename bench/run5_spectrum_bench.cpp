@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "analysis/supplementary/form19_spectrum.h"
-#include "mainwindow/session.h"
 #include "model/number_text.h"
-#include "model/prompter.h"
+#include "session/prompter.h"
+#include "session/session.h"
+#include "windows/spectrum/form19_spectrum.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "analysis/supplementary/form23_pdelta.h"
-#include "analysis/supplementary/form24_pdelta_results.h"
-#include "mainwindow/session.h"
-#include "model/prompter.h"
+#include "session/prompter.h"
+#include "session/session.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/pdelta/form24_pdelta_results.h"
 
 namespace {
 

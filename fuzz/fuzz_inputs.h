@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "projectfile/project_file_layout.h"
+#include "fileformat/project_file_layout.h"
 
 namespace vorn {
 struct Project;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "inputs/site_table.h"
+#include "codetables/site_table.h"
 
 namespace vorn {
 

@@ -1,4 +1,4 @@
-#include "about/frmabout_view.h"
+#include "views/about/frmabout_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QtTest/QTest>
 
-#include "about/frmabout.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "windows/about/frmabout.h"
 
 namespace vorn {
 namespace {

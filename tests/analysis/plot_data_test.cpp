@@ -1,4 +1,4 @@
-#include "analysis/plot_data.h"
+#include "windows/common/plot_data.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/run1_static.h"
-#include "analysis/static/run2_torsion.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/static/run1_static.h"
+#include "windows/torsion/run2_torsion.h"
 
 namespace vorn {
 namespace {

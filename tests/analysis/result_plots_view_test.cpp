@@ -12,17 +12,20 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/plot_data.h"
-#include "analysis/static/form13_static_results_view.h"
-#include "analysis/static/form18_torsion_results_view.h"
-#include "analysis/static/run1_static.h"
-#include "analysis/static/run2_torsion.h"
-#include "analysis/supplementary/form20_spectrum_view.h"
-#include "analysis/supplementary/form24_pdelta_results_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/pdelta/form24_pdelta_results_view.h"
+#include "views/spectrum/form20_spectrum_view.h"
+#include "views/static/form13_static_results_view.h"
+#include "views/torsion/form18_torsion_results_view.h"
+#include "windows/common/plot_data.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/static/run1_static.h"
+#include "windows/torsion/run2_torsion.h"
 
 namespace vorn {
 namespace {

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/run1_static.h"
+#include "fileformat/project_file.h"
 #include "fuzz_inputs.h"
-#include "mainwindow/session.h"
 #include "model/project.h"
-#include "projectfile/open_project.h"
-#include "projectfile/project_file.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/files/open_project.h"
+#include "windows/main/form1_main.h"
+#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

@@ -12,11 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "mainwindow/session.h"
-#include "projectfile/project_file.h"
-#include "projectfile/project_file_layout.h"
+#include "fileformat/project_file.h"
+#include "fileformat/project_file_layout.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
 
 namespace vorn {
 namespace {

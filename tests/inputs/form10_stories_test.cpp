@@ -1,12 +1,15 @@
-#include "inputs/form10_stories.h"
+#include "windows/structure/form10_stories.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/structure/form11_story_picker.h"
+#include "windows/structure/form8_structure.h"
 
 namespace vorn {
 namespace {

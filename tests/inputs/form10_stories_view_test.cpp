@@ -1,4 +1,4 @@
-#include "inputs/form10_stories_view.h"
+#include "views/structure/form10_stories_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 
-#include "inputs/form11_story_picker_view.h"
-#include "inputs/form8_structure_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/structure/form11_story_picker_view.h"
+#include "views/structure/form8_structure_view.h"
 
 namespace vorn {
 namespace {

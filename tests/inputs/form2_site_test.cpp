@@ -1,4 +1,4 @@
-#include "inputs/form2_site.h"
+#include "windows/site/form2_site.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "inputs/site_table.h"
-#include "mainwindow/session.h"
+#include "codetables/site_table.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/site/form3_soil.h"
 
 namespace vorn {
 namespace {

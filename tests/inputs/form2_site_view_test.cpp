@@ -1,4 +1,4 @@
-#include "inputs/form2_site_view.h"
+#include "views/site/form2_site_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <QtTest/QTest>
 #include <algorithm>
 
-#include "inputs/site_table.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
+#include "codetables/site_table.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
 #include "view_clicks.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
 
 namespace vorn {
 namespace {

@@ -1,11 +1,13 @@
-#include "inputs/form3_soil.h"
+#include "windows/site/form3_soil.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/site/form2_site.h"
 
 namespace vorn {
 namespace {

@@ -1,13 +1,14 @@
-#include "inputs/form7_systems.h"
+#include "windows/site/form7_systems.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "inputs/system_table.h"
-#include "mainwindow/session.h"
+#include "codetables/system_table.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {

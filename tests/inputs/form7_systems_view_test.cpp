@@ -1,16 +1,16 @@
-#include "inputs/form7_systems_view.h"
+#include "views/site/form7_systems_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
 
-#include "inputs/form7_systems.h"
-#include "inputs/system_table.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
+#include "codetables/system_table.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
 #include "view_clicks.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "windows/site/form7_systems.h"
 
 namespace vorn {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <QtTest/QTest>
 
-#include "inputs/form3_soil_view.h"
-#include "inputs/form5_importance_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
 #include "view_clicks.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/site/form3_soil_view.h"
+#include "views/site/form5_importance_view.h"
 
 namespace vorn {
 namespace {

@@ -11,10 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "analysis/supplementary/form20_spectrum.h"
 #include "fuzz_inputs.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/spectrum/form20_spectrum.h"
+#include "windows/structure/form10_stories.h"
+#include "windows/structure/form8_structure.h"
+#include "windows/torsion/form14_torsion.h"
+#include "windows/torsion/form15_story_picker.h"
+#include "windows/torsion/form16_torsion_stories.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "inputs/numeric_boxes.h"
+#include "windows/common/numeric_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "inputs/site_table.h"
+#include "codetables/site_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/file_name_text_view.h"
+#include "toolkit/file_name_text_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "mainwindow/form1_main.h"
+#include "windows/main/form1_main.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "mainwindow/session.h"
-#include "mainwindow/window_protocol.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "session/window_protocol.h"
 
 namespace vorn {
 namespace {

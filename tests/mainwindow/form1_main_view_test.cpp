@@ -1,4 +1,4 @@
-#include "mainwindow/form1_main_view.h"
+#include "views/main/form1_main_view.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,10 @@
 #include <QCloseEvent>
 #include <QtTest/QTest>
 
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {

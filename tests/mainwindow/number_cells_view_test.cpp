@@ -1,4 +1,4 @@
-#include "mainwindow/number_cells_view.h"
+#include "toolkit/number_cells_view.h"
 
 #include <gtest/gtest.h>
 

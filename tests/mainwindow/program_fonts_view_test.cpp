@@ -5,8 +5,8 @@
 #include <QFontInfo>
 #include <string>
 
-#include "mainwindow/all_windows_view.h"
-#include "report/report_printing_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/report/report_printing_view.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwindow/window_capture_view.h"
+#include "toolkit/window_capture_view.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <filesystem>
 
 #include "../report/report_buildings.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/window_view.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
+#include "toolkit/application_view.h"
+#include "toolkit/window_view.h"
+#include "views/main/all_windows_view.h"
 
 namespace vorn {
 namespace {

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "mainwindow/form1_main.h"
-#include "report/form27_print.h"
+#include "windows/main/form1_main.h"
+#include "windows/report/form27_print.h"
 
 namespace vorn {
 namespace {

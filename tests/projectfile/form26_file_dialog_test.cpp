@@ -1,4 +1,4 @@
-#include "projectfile/form26_file_dialog.h"
+#include "windows/files/form26_file_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <iterator>
 #include <memory>
 
-#include "mainwindow/session.h"
-#include "projectfile/file_texts.h"
-#include "projectfile/project_file.h"
+#include "fileformat/file_texts.h"
+#include "fileformat/project_file.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
 
 namespace vorn {

@@ -1,4 +1,4 @@
-#include "projectfile/form26_file_dialog_view.h"
+#include "views/files/form26_file_dialog_view.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,14 @@
 #include <QtTest/QTest>
 #include <filesystem>
 
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/file_name_text_view.h"
-#include "projectfile/open_at_start.h"
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
+#include "toolkit/application_view.h"
+#include "toolkit/file_name_text_view.h"
+#include "views/main/all_windows_view.h"
+#include "windows/files/form26_file_dialog.h"
+#include "windows/files/open_at_start.h"
 
 namespace vorn {
 namespace {

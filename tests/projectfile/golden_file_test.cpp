@@ -4,9 +4,10 @@
 #include <fstream>
 #include <memory>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
 
 namespace vorn {
 namespace {

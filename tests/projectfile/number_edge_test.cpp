@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "fileformat/project_file.h"
+#include "fileformat/project_file_layout.h"
+#include "fileformat/project_file_reader.h"
 #include "model/number_text.h"
-#include "projectfile/project_file.h"
-#include "projectfile/project_file_layout.h"
-#include "projectfile/project_file_reader.h"
 #include "temp_folder.h"
 
 namespace vorn {

@@ -1,4 +1,4 @@
-#include "projectfile/open_at_start.h"
+#include "windows/files/open_at_start.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "mainwindow/session.h"
-#include "projectfile/form26_file_dialog.h"
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,12 +11,12 @@
 #include <fstream>
 #include <memory>
 
+#include "fileformat/file_calls.h"
+#include "fileformat/file_texts.h"
+#include "fileformat/project_file_layout.h"
+#include "fileformat/project_file_reader.h"
 #include "model/number_text.h"
 #include "ordinary_user.h"
-#include "projectfile/file_calls.h"
-#include "projectfile/file_texts.h"
-#include "projectfile/project_file_layout.h"
-#include "projectfile/project_file_reader.h"
 #include "temp_folder.h"
 
 namespace vorn {

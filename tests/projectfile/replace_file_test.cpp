@@ -1,6 +1,6 @@
 // Files are replaced whole: the new bytes under a temporary name first, then renamed over the old
 // file, so that a failure leaves the old file and no stray temporary file.
-#include "projectfile/replace_file.h"
+#include "fileformat/replace_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -14,9 +14,9 @@
 #include <iterator>
 #include <string>
 
+#include "fileformat/file_calls.h"
+#include "fileformat/file_texts.h"
 #include "ordinary_user.h"
-#include "projectfile/file_calls.h"
-#include "projectfile/file_texts.h"
 #include "temp_folder.h"
 
 namespace vorn {

@@ -3,16 +3,21 @@
 #include <filesystem>
 #include <memory>
 
-#include "analysis/static/run1_static.h"
-#include "analysis/static/run2_torsion.h"
-#include "analysis/static/run3_recommendations.h"
-#include "analysis/static/run7_allowable_drifts.h"
-#include "analysis/supplementary/form19_spectrum.h"
-#include "analysis/supplementary/form23_pdelta.h"
-#include "mainwindow/session.h"
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/report/form27_print.h"
+#include "windows/site/form2_site.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/static/form13_static_results.h"
+#include "windows/static/run1_static.h"
+#include "windows/static/run3_recommendations.h"
+#include "windows/static/run7_allowable_drifts.h"
+#include "windows/torsion/run2_torsion.h"
 
 namespace vorn {
 namespace {

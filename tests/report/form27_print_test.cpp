@@ -1,4 +1,4 @@
-#include "report/form27_print.h"
+#include "windows/report/form27_print.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,11 +9,12 @@
 #include <iterator>
 #include <memory>
 
-#include "mainwindow/session.h"
-#include "projectfile/file_texts.h"
-#include "report/report_devices.h"
+#include "fileformat/file_texts.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
+#include "windows/report/report_devices.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/form27_print_view.h"
+#include "views/report/form27_print_view.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,15 @@
 #include <memory>
 #include <regex>
 
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/file_name_text_view.h"
-#include "mainwindow/form1_main_view.h"
-#include "report/form28_output_view.h"
-#include "report/report_printing_view.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
+#include "toolkit/application_view.h"
+#include "toolkit/file_name_text_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/report/form28_output_view.h"
+#include "views/report/report_printing_view.h"
 
 namespace vorn {
 namespace {

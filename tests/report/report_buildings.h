@@ -3,14 +3,27 @@
 // Two complete buildings for the report tests, described through the dialogs' own handlers and
 // the project fields, with every computation run as the user runs it.
 
-#include "analysis/static/run1_static.h"
-#include "analysis/static/run2_torsion.h"
-#include "analysis/static/run3_recommendations.h"
-#include "analysis/static/run7_allowable_drifts.h"
-#include "analysis/supplementary/form19_spectrum.h"
-#include "analysis/supplementary/form23_pdelta.h"
-#include "mainwindow/session.h"
 #include "model/number_text.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/pdelta/form24_pdelta_results.h"
+#include "windows/report/form27_print.h"
+#include "windows/site/form2_site.h"
+#include "windows/site/form3_soil.h"
+#include "windows/site/form5_importance.h"
+#include "windows/site/form7_systems.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/static/form13_static_results.h"
+#include "windows/static/form21_recommendations.h"
+#include "windows/static/form22_allowable_drifts.h"
+#include "windows/static/run1_static.h"
+#include "windows/static/run3_recommendations.h"
+#include "windows/static/run7_allowable_drifts.h"
+#include "windows/structure/form8_structure.h"
+#include "windows/torsion/form14_torsion.h"
+#include "windows/torsion/form18_torsion_results.h"
+#include "windows/torsion/run2_torsion.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "report/report_composer.h"
+#include "windows/report/report_composer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <memory>
 
-#include "projectfile/codepage.h"
+#include "fileformat/codepage.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
 

@@ -1,4 +1,4 @@
-#include "report/report_tool.h"
+#include "windows/report/report_tool.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -17,10 +17,13 @@
 #include <sstream>
 #include <thread>
 
-#include "projectfile/project_file.h"
+#include "fileformat/project_file.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
+#include "windows/files/form26_file_dialog.h"
+#include "windows/main/form1_main.h"
+#include "windows/report/form27_print.h"
 
 namespace vorn {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/prompter.h"
+#include "session/prompter.h"
 
 namespace vorn::test {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "mainwindow/all_windows_view.h"
+#include "views/main/all_windows_view.h"
 
 // View tests run the real Qt windows on the offscreen platform, in a pinned locale.
 int main(int argc, char* argv[])

@@ -1,11 +1,12 @@
-#include "views/form12_input_summary.h"
+#include "windows/structure/form12_input_summary.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {

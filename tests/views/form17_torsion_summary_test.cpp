@@ -1,11 +1,12 @@
-#include "views/form17_torsion_summary.h"
+#include "windows/torsion/form17_torsion_summary.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {

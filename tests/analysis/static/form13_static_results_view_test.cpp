@@ -1,14 +1,14 @@
-#include "analysis/static/form13_static_results_view.h"
+#include "views/static/form13_static_results_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
 
-#include "analysis/static/form13_static_results.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "windows/static/form13_static_results.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/static/form18_torsion_results_view.h"
+#include "views/torsion/form18_torsion_results_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +7,13 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 
-#include "analysis/static/form18_torsion_results.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
-#include "views/form17_torsion_summary_view.h"
-#include "views/number_label_view.h"
+#include "toolkit/application_view.h"
+#include "toolkit/number_label_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/torsion/form17_torsion_summary_view.h"
+#include "windows/torsion/form18_torsion_results.h"
 
 namespace vorn {
 namespace {

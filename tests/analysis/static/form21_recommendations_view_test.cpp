@@ -1,14 +1,15 @@
-#include "analysis/static/form21_recommendations_view.h"
+#include "views/static/form21_recommendations_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
 
-#include "analysis/static/form21_recommendations.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "windows/main/form1_main.h"
+#include "windows/static/form21_recommendations.h"
 
 namespace vorn {
 namespace {

@@ -1,15 +1,16 @@
-#include "analysis/static/form22_allowable_drifts_view.h"
+#include "views/static/form22_allowable_drifts_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QtTest/QTest>
 
-#include "analysis/static/form22_allowable_drifts.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "windows/main/form1_main.h"
+#include "windows/static/form22_allowable_drifts.h"
 
 namespace vorn {
 namespace {

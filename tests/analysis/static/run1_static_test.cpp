@@ -1,4 +1,4 @@
-#include "analysis/static/run1_static.h"
+#include "windows/static/run1_static.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/form13_static_results.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/static/form13_static_results.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/static/run2_torsion.h"
+#include "windows/torsion/run2_torsion.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/form18_torsion_results.h"
-#include "analysis/static/run1_static.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/static/run1_static.h"
+#include "windows/torsion/form14_torsion.h"
+#include "windows/torsion/form18_torsion_results.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/static/run3_recommendations.h"
+#include "windows/static/run3_recommendations.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/form21_recommendations.h"
-#include "analysis/static/run1_static.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/static/form21_recommendations.h"
+#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

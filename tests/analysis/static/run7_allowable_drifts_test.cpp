@@ -1,14 +1,15 @@
-#include "analysis/static/run7_allowable_drifts.h"
+#include "windows/static/run7_allowable_drifts.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "analysis/static/form22_allowable_drifts.h"
-#include "analysis/static/run1_static.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/static/form22_allowable_drifts.h"
+#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form14_torsion.h"
+#include "windows/torsion/form14_torsion.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/torsion/form15_story_picker.h"
+#include "windows/torsion/form16_torsion_stories.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form16_torsion_stories_view.h"
+#include "views/torsion/form16_torsion_stories_view.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +8,12 @@
 #include <cstdlib>
 
 #include "../../inputs/view_clicks.h"
-#include "analysis/supplementary/form14_torsion_view.h"
-#include "analysis/supplementary/form15_story_picker_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/torsion/form14_torsion_view.h"
+#include "views/torsion/form15_story_picker_view.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form19_spectrum.h"
+#include "windows/spectrum/form19_spectrum.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/run1_static.h"
-#include "analysis/supplementary/form20_spectrum.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/spectrum/form20_spectrum.h"
+#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

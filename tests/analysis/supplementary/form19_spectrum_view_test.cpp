@@ -1,17 +1,17 @@
-#include "analysis/supplementary/form19_spectrum_view.h"
+#include "views/spectrum/form19_spectrum_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QtTest/QTest>
 
-#include "analysis/supplementary/form19_spectrum.h"
-#include "analysis/supplementary/form20_spectrum.h"
-#include "analysis/supplementary/form20_spectrum_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/spectrum/form20_spectrum_view.h"
+#include "windows/spectrum/form19_spectrum.h"
+#include "windows/spectrum/form20_spectrum.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form23_pdelta.h"
+#include "windows/pdelta/form23_pdelta.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "inputs/form25_story_picker.h"
-#include "mainwindow/session.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form25_story_picker.h"
 
 namespace vorn {
 namespace {

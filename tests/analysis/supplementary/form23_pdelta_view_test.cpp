@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form23_pdelta_view.h"
+#include "views/pdelta/form23_pdelta_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,13 @@
 #include <cstdlib>
 
 #include "../../inputs/view_clicks.h"
-#include "analysis/supplementary/form24_pdelta_results_view.h"
-#include "inputs/form25_story_picker_view.h"
-#include "mainwindow/all_windows_view.h"
-#include "mainwindow/application_view.h"
-#include "mainwindow/form1_main_view.h"
 #include "scripted_prompter.h"
+#include "toolkit/application_view.h"
+#include "views/main/all_windows_view.h"
+#include "views/main/form1_main_view.h"
+#include "views/pdelta/form24_pdelta_results_view.h"
+#include "views/pdelta/form25_story_picker_view.h"
+#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {

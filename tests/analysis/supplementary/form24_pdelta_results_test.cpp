@@ -1,4 +1,4 @@
-#include "analysis/supplementary/form24_pdelta_results.h"
+#include "windows/pdelta/form24_pdelta_results.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "analysis/static/run1_static.h"
-#include "analysis/supplementary/form23_pdelta.h"
-#include "mainwindow/session.h"
 #include "model/number_text.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
+#include "windows/main/form1_main.h"
+#include "windows/pdelta/form23_pdelta.h"
+#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

@@ -1,0 +1,39 @@
+#include "views/static/form13_static_results_view.h"
+
+#include <QVBoxLayout>
+
+namespace vorn {
+
+Form13View::Form13View(ViewApplication& app)
+    : ResultsWindowView(app, WindowId::Form13, form13_texts::caption, app.session().form13,
+                        &Form13::Form_QueryUnload)
+{
+  label_ = new QLabel(QString::fromUtf8(form13_texts::unitLabel), this);
+  label_->setObjectName("Label1");
+  list_ = new ListView(this);
+  grid_ = new GridView(this);
+  QHBoxLayout* bottom = okRow(form13_texts::ok);
+
+  // The list, and the forces and shears plotted beside it.
+  plot_ = newPlot();
+  QSplitter* listAndPlot = split(Qt::Horizontal, list_, plot_);
+  listAndPlot->setSizes({520, 620});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label_);
+  layout->addWidget(listAndPlot, 5);
+  layout->addWidget(grid_, 3);
+  layout->addLayout(bottom);
+  // Wide enough for the eight columns of the grid side by side.
+  resize(1160, 920);
+}
+
+void Form13View::drawControls()
+{
+  const ViewContents& contents = app().project().form13;
+  list_->draw(contents.List1);
+  drawGrid(grid_, contents.MSFlexGrid1);
+  drawPlot(plot_, storyForcesPlot);
+}
+
+}  // namespace vorn
