@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,16 +21,40 @@ struct Layer {
 };
 
 // The rows of the layer table: | rank | `folder` | Qt | what it holds |
+std::string trimmed(const std::string& s)
+{
+  const auto b = s.find_first_not_of(" \t");
+  return b == std::string::npos ? std::string() : s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// The cells of a table row "| a | b | c |".
+std::vector<std::string> cells(const std::string& line)
+{
+  std::vector<std::string> found;
+  std::size_t at = line.find('|');
+  while (at != std::string::npos) {
+    const std::size_t next = line.find('|', at + 1);
+    if (next == std::string::npos) {
+      break;
+    }
+    found.push_back(trimmed(line.substr(at + 1, next - at - 1)));
+    at = next;
+  }
+  return found;
+}
+
 std::vector<Layer> layerTable(const fs::path& map)
 {
   std::ifstream in(map);
   std::vector<Layer> layers;
-  const std::regex row(R"(^\|\s*(\d+)\s*\|\s*`([^`]+)`\s*\|\s*(yes|no)\s*\|)");
   for (std::string line; std::getline(in, line);) {
-    std::smatch m;
-    if (std::regex_search(line, m, row)) {
-      layers.push_back({std::stoi(m[1]), m[2], m[3] == "yes"});
+    const std::vector<std::string> c = cells(line);
+    if (c.size() < 3 || c[0].empty() || c[0].find_first_not_of("0123456789") != std::string::npos ||
+        c[1].size() < 3 || c[1].front() != '`' || c[1].back() != '`' ||
+        (c[2] != "yes" && c[2] != "no")) {
+      continue;
     }
+    layers.push_back({std::stoi(c[0]), c[1].substr(1, c[1].size() - 2), c[2] == "yes"});
   }
   return layers;
 }
@@ -57,11 +80,22 @@ std::vector<Include> includesOf(const fs::path& file)
 {
   std::ifstream in(file);
   std::vector<Include> found;
-  const std::regex include(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
   for (std::string line; std::getline(in, line);) {
-    std::smatch m;
-    if (std::regex_search(line, m, include)) {
-      found.push_back({m[2], m[1] == "<"});
+    std::string text = trimmed(line);
+    if (text.rfind('#', 0) != 0) {
+      continue;
+    }
+    text = trimmed(text.substr(1));
+    if (text.rfind("include", 0) != 0) {
+      continue;
+    }
+    text = trimmed(text.substr(7));
+    if (text.size() < 3 || (text[0] != '<' && text[0] != '"')) {
+      continue;
+    }
+    const std::size_t end = text.find(text[0] == '<' ? '>' : '"', 1);
+    if (end != std::string::npos) {
+      found.push_back({text.substr(1, end - 1), text[0] == '<'});
     }
   }
   return found;
