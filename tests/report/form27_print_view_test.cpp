@@ -30,6 +30,7 @@
 #include "views/main/form1_main_view.h"
 #include "views/report/form28_output_view.h"
 #include "views/report/report_printing_view.h"
+#include "windows/report/form27_print.h"
 
 namespace vorn {
 namespace {

@@ -11,6 +11,7 @@
 #include "fileformat/codepage.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 
 namespace vorn {
 namespace {

@@ -20,6 +20,7 @@
 #include "fileformat/project_file.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
 #include "windows/files/form26_file_dialog.h"
 #include "windows/main/form1_main.h"

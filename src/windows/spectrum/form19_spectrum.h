@@ -1,7 +1,6 @@
 #pragma once
 
 #include "windows/common/numeric_boxes.h"
-#include "windows/spectrum/form20_spectrum.h"
 
 namespace vorn {
 
