@@ -13,6 +13,7 @@
 #include "views/main/form1_main_view.h"
 #include "views/structure/form10_stories_view.h"
 #include "views/structure/form8_structure_view.h"
+#include "windows/structure/form8_structure.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,5 @@
 #include "views/pdelta/form23_pdelta_view.h"
+#include "windows/pdelta/form23_pdelta.h"
 
 namespace vorn {
 

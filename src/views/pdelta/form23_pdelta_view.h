@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/project.h"
 #include "toolkit/story_dialog_view.h"
-#include "windows/pdelta/form23_pdelta.h"
 
 namespace vorn {
+
+class Form23;
 
 // The P-Delta dialog: the story number, the average and maximum drifts of both directions in
 // cm, the navigation, results and copy buttons, APPLY, OK and CANCEL.

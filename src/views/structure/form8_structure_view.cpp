@@ -1,4 +1,5 @@
 #include "views/structure/form8_structure_view.h"
+#include "windows/structure/form8_structure.h"
 
 #include <QVBoxLayout>
 

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <array>
 
+#include "model/project.h"
 #include "toolkit/numeric_box_dialog_view.h"
-#include "windows/structure/form8_structure.h"
 
 namespace vorn {
+
+class Form8;
 
 // The structure dialog: period, story count and height, four check boxes, the help and story
 // buttons, OK and CANCEL.
