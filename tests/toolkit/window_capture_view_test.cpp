@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <filesystem>
 
-#include "../report/report_buildings.h"
+#include "report_buildings.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
 #include "toolkit/application_view.h"

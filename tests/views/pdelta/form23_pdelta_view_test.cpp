@@ -6,7 +6,7 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 
-#include "../../inputs/view_clicks.h"
+#include "view_clicks.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
 #include "views/main/all_windows_view.h"
