@@ -172,10 +172,14 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
       return reason(errno);
     }
   }
-  auto fail = [&](int error) -> std::optional<std::string> {
-    fileCalls().close(fd);
+  // Every failure from here on leaves the old file and takes the temporary one away.
+  bool open = true;
+  auto fail = [&](std::string problem) -> std::optional<std::string> {
+    if (open) {
+      fileCalls().close(fd);
+    }
     ::unlink(temp.c_str());
-    return reason(error);
+    return problem;
   };
   mode_t mode = 0;
   if (target.exists) {
@@ -191,25 +195,20 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
     mode = 0666 & ~mask;
   }
   if (::fchmod(fd, mode) != 0) {
-    return fail(errno);
+    return fail(reason(errno));
   }
   if (auto problem = writeAll(fd, bytes)) {
-    fileCalls().close(fd);
-    ::unlink(temp.c_str());
-    return problem;
+    return fail(*problem);
   }
   if (fileCalls().fsync(fd) != 0) {
-    return fail(errno);
+    return fail(reason(errno));
   }
+  open = false;
   if (fileCalls().close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return reason(error);
+    return fail(reason(errno));
   }
   if (fileCalls().rename(temp.c_str(), target.path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return reason(error);
+    return fail(reason(errno));
   }
   if (auto problem = flushFolder(folder)) {
     return file_texts::folderNotFlushed + *problem;
