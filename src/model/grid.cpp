@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vorn {
 
@@ -30,6 +31,17 @@ void Grid::resize(int rows, int cols)
 {
   if (rows < 0 || cols < 0) {
     throw std::out_of_range("negative grid size");
+  }
+  if (cols == cols_) {
+    // Rows are kept in order, so the cells that stay keep their places.
+    const std::size_t cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+    texts_.resize(cells);
+    formats_.resize(cells, 0);
+    widths_.resize(static_cast<std::size_t>(cols), kDefaultColWidthTwips);
+    rows_ = rows;
+    row_ = std::min(row_, std::max(rows_ - 1, 0));
+    col_ = std::min(col_, std::max(cols_ - 1, 0));
+    return;
   }
   std::vector<std::string> texts(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   std::vector<int> formats(texts.size(), 0);
@@ -96,6 +108,10 @@ void Grid::setText(const std::string& text)
 {
   texts_[at(row_, col_)] = text;
 }
+void Grid::setText(std::string&& text)
+{
+  texts_[at(row_, col_)] = std::move(text);
+}
 void Grid::setCellFormat(int format)
 {
   formats_[at(row_, col_)] = format;
@@ -104,6 +120,16 @@ void Grid::setCellFormat(int format)
 void Grid::setCell(int row, int col, const std::string& text)
 {
   texts_[at(row, col)] = text;
+}
+void Grid::setCell(int row, int col, std::string&& text)
+{
+  texts_[at(row, col)] = std::move(text);
+}
+void Grid::setCell(int row, int col, std::string&& text, int format)
+{
+  const std::size_t k = at(row, col);
+  texts_[k] = std::move(text);
+  formats_[k] = format;
 }
 const std::string& Grid::text(int row, int col) const
 {

@@ -29,10 +29,13 @@ public:
   int row() const { return row_; }
   int col() const { return col_; }
   void setText(const std::string& text);
+  void setText(std::string&& text);
   void setCellFormat(int format);
 
   // Direct access by row and column; outside the grid throws std::out_of_range.
   void setCell(int row, int col, const std::string& text);
+  void setCell(int row, int col, std::string&& text);
+  void setCell(int row, int col, std::string&& text, int format);
   const std::string& text(int row, int col) const;
   int cellFormat(int row, int col) const;
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -13,31 +15,71 @@ namespace {
 // Decimal digits (without trailing zeros) and the exponent of the first digit of |value|,
 // rounded to 15 significant digits.
 struct Decimal {
-  std::string digits;
+  std::array<char, 24> storage{};
+  std::size_t count = 0;
   int exponent = 0;
+  std::string_view digits() const { return {storage.data(), count}; }
+};
+
+// A number's characters, built in place: no number text is longer than 24 characters.
+class Chars {
+public:
+  void put(char c) { chars_[size_++] = c; }
+  void put(std::string_view s)
+  {
+    for (char c : s) {
+      put(c);
+    }
+  }
+  void repeat(char c, std::size_t count)
+  {
+    for (std::size_t k = 0; k < count; ++k) {
+      put(c);
+    }
+  }
+  std::string text() const { return std::string(chars_.data(), size_); }
+
+private:
+  std::array<char, 48> chars_{};
+  std::size_t size_ = 0;
 };
 
 Decimal decompose(double magnitude)
 {
+  Decimal d;
   // The largest doubles would round up to 1.79769313486232E+308, beyond the range of a double,
   // which reads back as 0: they keep their fifteen digits cut instead.
   if (magnitude > 1.79769313486231e308) {
-    return {"179769313486231", 308};
+    const std::string_view cut = "179769313486231";
+    cut.copy(d.storage.data(), cut.size());
+    d.count = cut.size();
+    d.exponent = 308;
+    return d;
   }
+  // The shortest digits that read back as the same double are, when there are at most fifteen of
+  // them, the fifteen-digit rounding as well: the double lies within half a unit of its last
+  // binary place of them, far less than half a unit of the fifteenth decimal place. Only longer
+  // ones, and the subnormal doubles below 2^-1022 with their coarser places, need the slower
+  // rounding to fifteen digits.
   std::array<char, 64> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                 std::chars_format::scientific, 14);
-  (void)ec;
-  const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
-  const auto e = text.find('e');
-  Decimal d;
+  std::to_chars_result written =
+      std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::scientific);
+  std::string_view text(buf.data(), static_cast<std::size_t>(written.ptr - buf.data()));
+  auto e = text.find('e');
+  const std::size_t mantissaDigits = e - (e > 1 ? 1 : 0);  // "d.ddd" or "d"
+  if (mantissaDigits > 15 || magnitude < std::numeric_limits<double>::min()) {
+    written = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                            std::chars_format::scientific, 14);
+    text = std::string_view(buf.data(), static_cast<std::size_t>(written.ptr - buf.data()));
+    e = text.find('e');
+  }
   for (char c : text.substr(0, e)) {
     if (c != '.') {
-      d.digits.push_back(c);
+      d.storage[d.count++] = c;
     }
   }
-  while (d.digits.size() > 1 && d.digits.back() == '0') {
-    d.digits.pop_back();
+  while (d.count > 1 && d.storage[d.count - 1] == '0') {
+    --d.count;
   }
   std::string_view exp = text.substr(e + 1);
   if (!exp.empty() && exp.front() == '+') {
@@ -49,46 +91,60 @@ Decimal decompose(double magnitude)
 
 // "1.25E+17", "1E-05": the digits with the point after the first, and the exponent of at least
 // two digits.
-std::string exponentForm(const Decimal& d)
+void putExponentForm(Chars& out, const Decimal& d)
 {
-  std::string s = d.digits.substr(0, 1);
-  if (d.digits.size() > 1) {
-    s += '.';
-    s += d.digits.substr(1);
+  const std::string_view digits = d.digits();
+  out.put(digits.substr(0, 1));
+  if (digits.size() > 1) {
+    out.put('.');
+    out.put(digits.substr(1));
   }
   const int e = std::abs(d.exponent);
-  s += d.exponent < 0 ? "E-" : "E+";
+  out.put(d.exponent < 0 ? "E-" : "E+");
   if (e < 10) {
-    s += '0';
+    out.put('0');
   }
-  s += std::to_string(e);
-  return s;
+  std::array<char, 8> buf{};
+  const auto written = std::to_chars(buf.data(), buf.data() + buf.size(), e);
+  out.put(std::string_view(buf.data(), static_cast<std::size_t>(written.ptr - buf.data())));
 }
 
-std::string unsignedText(double magnitude, bool zeroBeforePoint)
+void putUnsigned(Chars& out, double magnitude, bool zeroBeforePoint)
 {
   if (magnitude == 0.0) {
-    return "0";
+    out.put('0');
+    return;
   }
   if (!std::isfinite(magnitude)) {
-    return std::isnan(magnitude) ? "NaN" : "Inf";
+    out.put(std::isnan(magnitude) ? "NaN" : "Inf");
+    return;
+  }
+  // A whole number below 10^15 is its own digits, the common case of forces and story numbers.
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    std::array<char, 24> buf{};
+    const auto written =
+        std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::uint64_t>(magnitude));
+    out.put(std::string_view(buf.data(), static_cast<std::size_t>(written.ptr - buf.data())));
+    return;
   }
   const Decimal d = decompose(magnitude);
-  const int n = static_cast<int>(d.digits.size());
+  const std::string_view digits = d.digits();
+  const int n = static_cast<int>(digits.size());
   if (d.exponent <= -5 || d.exponent >= 15) {
-    return exponentForm(d);
+    putExponentForm(out, d);
+  } else if (d.exponent < 0) {
+    out.put(zeroBeforePoint ? "0." : ".");
+    out.repeat('0', static_cast<std::size_t>(-d.exponent - 1));
+    out.put(digits);
+  } else if (d.exponent >= n - 1) {
+    out.put(digits);
+    out.repeat('0', static_cast<std::size_t>(d.exponent - (n - 1)));
+  } else {
+    const auto point = static_cast<std::size_t>(d.exponent + 1);
+    out.put(digits.substr(0, point));
+    out.put('.');
+    out.put(digits.substr(point));
   }
-  if (d.exponent < 0) {
-    std::string s = zeroBeforePoint ? "0." : ".";
-    s.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    s += d.digits;
-    return s;
-  }
-  if (d.exponent >= n - 1) {
-    return d.digits + std::string(static_cast<std::size_t>(d.exponent - (n - 1)), '0');
-  }
-  const auto point = static_cast<std::size_t>(d.exponent + 1);
-  return d.digits.substr(0, point) + "." + d.digits.substr(point);
 }
 
 }  // namespace
@@ -96,9 +152,10 @@ std::string unsignedText(double magnitude, bool zeroBeforePoint)
 std::string padded(double value)
 {
   const bool negative = std::signbit(value) && value != 0.0;
-  std::string s(1, negative ? '-' : ' ');
-  s += unsignedText(std::fabs(value), false);
-  return s;
+  Chars out;
+  out.put(negative ? '-' : ' ');
+  putUnsigned(out, std::fabs(value), false);
+  return out.text();
 }
 
 std::string paddedScaled(double value, int powerOfTen)
@@ -109,7 +166,10 @@ std::string paddedScaled(double value, int powerOfTen)
   }
   Decimal d = decompose(std::fabs(value));
   d.exponent += powerOfTen;
-  return (std::signbit(value) ? "-" : " ") + exponentForm(d);
+  Chars out;
+  out.put(std::signbit(value) ? '-' : ' ');
+  putExponentForm(out, d);
+  return out.text();
 }
 
 std::string padded(bool flag)
@@ -120,9 +180,12 @@ std::string padded(bool flag)
 std::string plain(double value)
 {
   const bool negative = std::signbit(value) && value != 0.0;
-  std::string s = negative ? "-" : "";
-  s += unsignedText(std::fabs(value), true);
-  return s;
+  Chars out;
+  if (negative) {
+    out.put('-');
+  }
+  putUnsigned(out, std::fabs(value), true);
+  return out.text();
 }
 
 std::string plain(bool flag)
@@ -197,7 +260,13 @@ double roundHalfEven(double value, int decimals)
   if (decimals >= 0 && !(std::fabs(value) < 0x1p52)) {
     return value;
   }
-  const double scale = std::pow(10.0, decimals);
+  // The powers of ten up to 10^22 are exact doubles, the same that pow gives for them.
+  static constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const double scale = decimals >= 0 && decimals < static_cast<int>(kPowers.size())
+                           ? kPowers[static_cast<std::size_t>(decimals)]
+                           : std::pow(10.0, decimals);
   const double scaled = value * scale;
   if (!std::isfinite(scaled)) {
     return value;

@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,6 +63,35 @@ TEST(PaddedNumber, ScaledByAPowerOfTenEvenBeyondADouble)
   EXPECT_EQ(paddedScaled(-1.7e308, 2), "-1.7E+310");
   EXPECT_EQ(paddedScaled(std::numeric_limits<double>::max(), 2), " 1.79769313486231E+310");
   EXPECT_EQ(paddedScaled(9.99e307, 3), " 9.99E+310");
+}
+
+// The fifteen significant digits are those of the C library's own rounding, for doubles of every
+// kind: random bit patterns (subnormals and huge values among them), whole numbers near 10^15,
+// hundredths and thirds. Two texts of fifteen digits read back as the same double only when
+// their digits are the same.
+TEST(PaddedNumber, KeepsFifteenCorrectlyRoundedDigits)
+{
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> unit(0, 1);
+  auto check = [](double v) {
+    char reference[64];
+    std::snprintf(reference, sizeof reference, "%.14e", v);
+    const std::string text = padded(v);
+    ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr))
+        << std::hexfloat << v << std::defaultfloat << " written " << text;
+  };
+  for (int k = 0; k < 100000; ++k) {
+    std::uint64_t bits = random();
+    double any = 0;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any) && std::fabs(any) < 1.79769313486231e308) {
+      check(any);
+    }
+    check(std::round(unit(random) * 1e17));
+    check(std::round(unit(random) * 1e7) / 100);
+    check(unit(random) * 1000 / 3);
+    check(unit(random) * 1e-300);
+  }
 }
 
 TEST(PaddedNumber, FlagsAndPlainForms)

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "calculations/pdelta_run.h"
 #include "model/enabling.h"
 #include "model/number_text.h"
 #include "session/session.h"
@@ -31,18 +32,9 @@ StoryArray& drift(Project& p, int box)
 constexpr double kCmPerMetre = 100;
 constexpr int kCentimetreExponent = 2;  // the same hundred, as a power of ten
 
-// Stability coefficients from this value on are not negligible.
-constexpr double kNegligibleBelow = 0.1;
-// Above this value, or above 1.25 / R, the story is unstable.
-constexpr double kUnstableAbove = 0.25;
-constexpr double kUnstableTimesR = 1.25;
-
 constexpr int kColumns = 13;
 constexpr int kColWidthTwips = 2500;
 constexpr int kCellFormat = 3;
-
-// Working values by story, 1 to N (entry 0 unused).
-using StoryValues = std::array<double, kMaxStories + 1>;
 
 bool isRegular(const Project& p)
 {
@@ -50,39 +42,42 @@ bool isRegular(const Project& p)
 }
 
 // The two cells of one direction of one story: the verdict (or additional shear) and the total
-// shear.
+// shear. A story whose coefficient cannot be computed gets cells that say it is undetermined.
 struct ShearCells {
   std::string added;
   std::string total;
 };
 
-// Stability coefficient, verdict and, for an amplified story, the amplified and additional
-// shears of one direction of story i. A story whose coefficient cannot be computed (no story
-// shear, no story height) gets θ = 0 stored and cells that say it is undetermined; its amplified
-// shears stay as they were, like those of every story that is not amplified.
-ShearCells checkDirection(Project& p, int i, double driftValue, double V, double R,
-                          StoryArray& theta, StoryArray& VPD, StoryArray& VADD)
+ShearCells shearCells(const PDeltaDirection& d, double V)
 {
   namespace t = form24_texts;
-  if (V == 0 || p.HS[i] == 0) {
-    theta[i] = 0;
-    return {V == 0 ? t::zeroShear : t::zeroHeight, t::undetermined};
+  switch (d.verdict) {
+    case Stability::zeroShear:
+      return {t::zeroShear, t::undetermined};
+    case Stability::zeroHeight:
+      return {t::zeroHeight, t::undetermined};
+    case Stability::undetermined:
+      return {t::undetermined, t::undetermined};
+    case Stability::negligible:
+      return {t::negligible, padded(V)};
+    case Stability::unstable:
+      return {t::unstable, t::unstableShear};
+    case Stability::amplified:
+      break;
   }
-  const double th = driftValue * p.PGRAV[i] / V / p.HS[i];
-  if (std::isnan(th)) {
-    theta[i] = 0;
-    return {t::undetermined, t::undetermined};
+  return {padded(d.addedShear), padded(d.amplifiedShear)};
+}
+
+// Stores one direction of story i: θ always, the amplified and additional shears only for an
+// amplified story (those of the others stay as they were).
+void storeDirection(const PDeltaDirection& d, int i, StoryArray& theta, StoryArray& VPD,
+                    StoryArray& VADD)
+{
+  theta[i] = d.theta;
+  if (d.verdict == Stability::amplified) {
+    VPD[i] = d.amplifiedShear;
+    VADD[i] = d.addedShear;
   }
-  theta[i] = th;
-  if (th < kNegligibleBelow) {
-    return {t::negligible, padded(V)};
-  }
-  if (th > kUnstableAbove || th > kUnstableTimesR / R) {
-    return {t::unstable, t::unstableShear};
-  }
-  VPD[i] = roundHalfEven(V / (1 - th));
-  VADD[i] = VPD[i] - V;
-  return {padded(VADD[i]), padded(VPD[i])};
 }
 
 // Row 0 of the results grid.
@@ -160,8 +155,7 @@ Form23::Form23(Session& session)
 
 int Form23::storyCount() const
 {
-  const double n = s_.project.N;
-  return n >= 1 && n <= kMaxStories && std::floor(n) == n ? static_cast<int>(n) : 1;
+  return pdeltaStoryCount(s_.project);
 }
 
 int Form23::shownStory() const
@@ -333,57 +327,22 @@ void Form23::CANCEL_Click()
 void Form23::RUN6()
 {
   Project& p = s_.project;
-  const int n = storyCount();
-  const bool regular = isRegular(p);
-
-  // Gravity load and shears of every story, from it up to the roof. Story values far beyond any
-  // building (a hand-edited project file) can overflow them, the drift totals or the
-  // coefficients: then the run stops before it stores or shows anything.
-  StoryValues gravity{}, shearX{}, shearY{};
-  bool finite = true;
-  auto see = [&finite](double v) { finite = finite && std::isfinite(v); };
-  double driftsX = 0, driftsY = 0, maximaX = 0, maximaY = 0;  // the grid's running totals
-  for (int i = 1; i <= n; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    for (int j = i; j <= n; ++j) {
-      gravity.at(k) += p.StoryWeight[j] + p.LL[j] * p.AR[j] * (1 - p.PERL[j] / 100);
-      shearX.at(k) += p.ForceX[j];
-      shearY.at(k) += p.ForceY[j];
-    }
-    driftsX += p.DRIFTx[i];
-    driftsY += p.DRIFTy[i];
-    maximaX += p.DRIFTMAXx[i];
-    maximaY += p.DRIFTMAXy[i];
-    for (const double v :
-         {gravity.at(k), shearX.at(k), shearY.at(k), driftsX, driftsY, maximaX, maximaY}) {
-      see(v);
-    }
-    for (const auto& [drift, shear] :
-         {std::pair{p.DRIFTx[i], shearX.at(k)}, std::pair{p.DRIFTy[i], shearY.at(k)}}) {
-      if (shear != 0 && p.HS[i] != 0) {
-        see(drift * gravity.at(k) / shear / p.HS[i]);
-      }
-    }
-  }
-  if (!finite) {
+  const PDeltaRunResult r = calculatePDelta(p);
+  // Story values far beyond any building (a hand-edited project file) overflow: the run stops
+  // before it stores or shows anything.
+  if (!r.finite) {
     s_.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
     return;
   }
 
   openOver(p, WindowId::Form23, WindowId::Form24);
-  for (int i = 1; i <= n; ++i) {
-    const std::size_t k = static_cast<std::size_t>(i);
-    p.PGRAV[i] = gravity.at(k);
-    p.VSTORYx[i] = shearX.at(k);
-    p.VSTORYy[i] = shearY.at(k);
-  }
-
+  const int n = r.n;
   Grid& g = p.form24.MSFlexGrid1;
   g.setRows(n + 1);
   g.setCols(kColumns);
   g.clear();
-  for (int r = 0; r <= n; ++r) {
-    g.setRow(r);
+  for (int row = 0; row <= n; ++row) {
+    g.setRow(row);
     for (int c = 0; c < kColumns; ++c) {
       g.setCol(c);
       g.setCellFormat(kCellFormat);
@@ -392,34 +351,33 @@ void Form23::RUN6()
   for (int c = 0; c < kColumns; ++c) {
     g.setColWidth(c, kColWidthTwips);
   }
-  writeHeadings(g, regular);
+  writeHeadings(g, r.regular);
 
-  double totalX = 0, totalY = 0, totalMaxX = 0, totalMaxY = 0;
-  const int shearsFrom = regular ? 5 : 9;
+  const int shearsFrom = r.regular ? 5 : 9;
   for (int i = 1; i <= n; ++i) {
-    totalX += p.DRIFTx[i];
-    totalY += p.DRIFTy[i];
-    totalMaxX += p.DRIFTMAXx[i];
-    totalMaxY += p.DRIFTMAXy[i];
+    p.PGRAV[i] = r.gravity[i];
+    p.VSTORYx[i] = r.shearX[i];
+    p.VSTORYy[i] = r.shearY[i];
+    storeDirection(r.x[i], i, p.THETAx, p.VPDx, p.VADDx);
+    storeDirection(r.y[i], i, p.THETAy, p.VPDy, p.VADDy);
+
     g.setCell(i, 0, padded(static_cast<double>(i)));
     g.setCell(i, 1, padded(p.DRIFTx[i]));
-    g.setCell(i, 2, padded(totalX));
+    g.setCell(i, 2, padded(r.driftTotalX[i]));
     g.setCell(i, 3, padded(p.DRIFTy[i]));
-    g.setCell(i, 4, padded(totalY));
-    if (!regular) {
+    g.setCell(i, 4, padded(r.driftTotalY[i]));
+    if (!r.regular) {
       g.setCell(i, 5, padded(p.DRIFTMAXx[i]));
       g.setCell(i, 6, padded(p.DRIFTMAXy[i]));
-      g.setCell(i, 7, padded(totalMaxX));
-      g.setCell(i, 8, padded(totalMaxY));
+      g.setCell(i, 7, padded(r.maximumTotalX[i]));
+      g.setCell(i, 8, padded(r.maximumTotalY[i]));
     }
-    const ShearCells x =
-        checkDirection(p, i, p.DRIFTx[i], p.VSTORYx[i], p.Rx, p.THETAx, p.VPDx, p.VADDx);
-    const ShearCells y =
-        checkDirection(p, i, p.DRIFTy[i], p.VSTORYy[i], p.Ry, p.THETAy, p.VPDy, p.VADDy);
-    g.setCell(i, shearsFrom, x.added);
-    g.setCell(i, shearsFrom + 1, x.total);
-    g.setCell(i, shearsFrom + 2, y.added);
-    g.setCell(i, shearsFrom + 3, y.total);
+    ShearCells x = shearCells(r.x[i], r.shearX[i]);
+    ShearCells y = shearCells(r.y[i], r.shearY[i]);
+    g.setCell(i, shearsFrom, std::move(x.added));
+    g.setCell(i, shearsFrom + 1, std::move(x.total));
+    g.setCell(i, shearsFrom + 2, std::move(y.added));
+    g.setCell(i, shearsFrom + 3, std::move(y.total));
   }
 
   offerReportTable(p, ReportTable::PDelta);

@@ -71,35 +71,25 @@ Grid resultGrid(const Project& p, const StaticRunResult& r)
   for (int col = 1; col < 8; ++col) {
     g.setColWidth(col, widths.at(static_cast<std::size_t>(col - 1)));
   }
-  auto put = [&g](int row, int col, const std::string& text) {
-    g.setRow(row);
-    g.setCol(col);
-    g.setText(text);
-    g.setCellFormat(kCellFormat);
+  auto put = [&g](int row, int col, std::string text) {
+    g.setCell(row, col, std::move(text), kCellFormat);
   };
   for (int col = 0; col < 8; ++col) {
     put(0, col, run1_texts::gridHeaders.at(static_cast<std::size_t>(col)));
   }
   for (int i = 1; i <= n; ++i) {
     put(i, 0, padded(static_cast<double>(i)));
-  }
-  for (int i = 1; i <= n; ++i) {
     put(i, 1, padded(p.HS[i]));
-  }
-  for (int i = 1; i <= n; ++i) {
     put(i, 2, padded(r.level[i]));
-  }
-  for (int i = 1; i <= n; ++i) {
     put(i, 3, padded(roundHalfEven(r.weight[i])));
-  }
-  for (int i = 1; i <= n; ++i) {
     put(i, 4, padded(r.forceX[i]));
     put(i, 5, padded(r.forceY[i]));
-  }
-  for (int i = 1; i <= n; ++i) {
     put(i, 6, padded(r.diaphragmX[i]));
     put(i, 7, padded(r.diaphragmY[i]));
   }
+  // The filling leaves the last cell current.
+  g.setRow(n);
+  g.setCol(7);
   return g;
 }
 
