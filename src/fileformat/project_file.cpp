@@ -90,8 +90,11 @@ std::vector<std::string> splitLines(std::string_view text)
   lines.reserve(static_cast<std::size_t>(kProjectFileLines));
   std::size_t start = 0;
   while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') {
+      ++end;
+    }
+    if (end == text.size()) {
       lines.push_back(fromWindows1256(text.substr(start)));
       break;
     }

@@ -12,6 +12,11 @@ namespace vorn {
 
 namespace {
 
+// The powers of ten that are exact doubles.
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // Decimal digits (without trailing zeros) and the exponent of the first digit of |value|,
 // rounded to 15 significant digits.
 struct Decimal {
@@ -212,21 +217,49 @@ NumericPrefix numericPrefix(std::string_view text)
   }
   const std::size_t mantissaStart = i;
   std::size_t digits = 0;
+  // The digits as a whole number, while there are at most fifteen from the first that is not 0.
+  std::uint64_t mantissa = 0;
+  int significant = 0;
+  int decimals = 0;
+  auto take = [&](char c) {
+    if (mantissa != 0 || c != '0') {
+      ++significant;
+    }
+    if (significant <= 15) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+  };
   while (isDigit(i)) {
+    take(text[i]);
     ++i;
     ++digits;
   }
   if (i < text.size() && text[i] == '.') {
     ++i;
     while (isDigit(i)) {
+      take(text[i]);
       ++i;
       ++digits;
+      ++decimals;
     }
   }
   if (digits == 0) {
     return {};
   }
+  const bool exponent =
+      i < text.size() && (text[i] == 'e' || text[i] == 'E') && i + 1 < text.size() &&
+      (isDigit(i + 1) || ((text[i + 1] == '+' || text[i + 1] == '-') && isDigit(i + 2)));
+  // Without an exponent, up to fifteen significant digits and 22 decimals, the whole number and
+  // the power of ten are exact doubles, and their quotient is the correctly rounded value that
+  // from_chars gives too.
+  if (!exponent && significant <= 15 && decimals < static_cast<int>(kPowersOfTen.size())) {
+    const double whole = static_cast<double>(mantissa);
+    const double value =
+        decimals == 0 ? whole : whole / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return {negative ? -value : value, i};
+  }
   std::size_t end = i;
+  bool explicitPlus = false;  // an exponent written "E+05"
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t k = i + 1;
     if (k < text.size() && (text[k] == '+' || text[k] == '-')) {
@@ -237,12 +270,17 @@ NumericPrefix numericPrefix(std::string_view text)
         ++k;
       }
       end = k;
+      explicitPlus = text[i + 1] == '+';
     }
   }
-  // from_chars takes no '+' anywhere the mantissa starts, so the sign is applied here.
-  std::string number(text.substr(mantissaStart, end - mantissaStart));
-  if (const auto e = number.find_first_of("eE"); e != std::string::npos && number[e + 1] == '+') {
-    number.erase(e + 1, 1);
+  // from_chars takes no '+' anywhere: the sign is applied here, and an exponent's '+' is left
+  // out of a copy.
+  std::string_view number = text.substr(mantissaStart, end - mantissaStart);
+  std::string withoutPlus;
+  if (explicitPlus) {
+    withoutPlus = number;
+    withoutPlus.erase(i + 1 - mantissaStart, 1);
+    number = withoutPlus;
   }
   double value = 0.0;
   const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);

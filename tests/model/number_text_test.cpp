@@ -135,6 +135,27 @@ TEST(NumericValue, ReadsBackEveryPaddedNumber)
   }
 }
 
+// Decimals of every length, with or without a sign, a point or an exponent, read as the C library
+// reads them: to the nearest double.
+TEST(NumericValue, ReadsDecimalsToTheNearestDouble)
+{
+  std::mt19937_64 random(1256);
+  for (int k = 0; k < 200000; ++k) {
+    std::string text = random() % 2 ? "-" : "";
+    const auto length = 1 + random() % 24;
+    for (std::size_t d = 0; d < length; ++d) {
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 3 != 0) {
+      text.insert(text.size() - random() % length, ".");
+    }
+    if (random() % 4 == 0) {
+      text += "E" + std::to_string(static_cast<int>(random() % 60) - 30);
+    }
+    ASSERT_EQ(numericValue(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
+}
+
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
 {
   EXPECT_DOUBLE_EQ(roundHalfEven(0.125, 2), 0.12);
