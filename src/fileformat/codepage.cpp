@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -48,7 +50,16 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 bool isAscii(std::string_view text)
 {
-  for (char c : text) {
+  // Eight bytes at a time, then the rest.
+  std::size_t k = 0;
+  for (; k + 8 <= text.size(); k += 8) {
+    std::uint64_t eight = 0;
+    std::memcpy(&eight, text.data() + k, sizeof eight);
+    if ((eight & 0x8080808080808080u) != 0) {
+      return false;
+    }
+  }
+  for (char c : text.substr(k)) {
     if (static_cast<unsigned char>(c) >= 0x80) {
       return false;
     }

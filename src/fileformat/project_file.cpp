@@ -267,6 +267,9 @@ ProjectFileRead checkProjectBytes(std::string_view bytes)
   int line = 1;
   for (std::size_t k = 0; k < bytes.size(); ++k) {
     const auto c = static_cast<unsigned char>(bytes[k]);
+    if (c >= 0x20 && c != 0x7f) {
+      continue;  // nearly every byte: nothing to count or refuse
+    }
     if (c == '\n' || (c == '\r' && (k + 1 >= bytes.size() || bytes[k + 1] != '\n'))) {
       ++line;
     }
