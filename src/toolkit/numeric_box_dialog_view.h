@@ -15,10 +15,6 @@ namespace vorn {
 // whatever else it shows.
 template <typename Logic, typename Controls>
 class NumericBoxDialogView : public NumberedBoxesView<Logic, Controls> {
-public:
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
-
 protected:
   using NumberedBoxesView<Logic, Controls>::NumberedBoxesView;
 
@@ -39,25 +35,20 @@ protected:
   // OK and CANCEL in a row: in its middle, or at its end with `first` at its start.
   QHBoxLayout* okCancel(const char* ok, const char* cancel, QWidget* first = nullptr)
   {
-    Logic& logic = this->logic();
-    ok_ = this->addButton("OK", ok, [&logic] { logic.OK_Click(); });
-    cancel_ = this->addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
+    QPushButton* okButton = this->addOk(ok);
+    QPushButton* cancelButton = this->addCancel(cancel);
     auto* buttons = new QHBoxLayout;
     if (first != nullptr) {
       buttons->addWidget(first);
     }
     buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     if (first == nullptr) {
       buttons->addStretch();
     }
     return buttons;
   }
-
-private:
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn

@@ -17,8 +17,6 @@ class OptionDialogView : public DialogView<Logic, Controls> {
 public:
   QRadioButton* option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
   QPushButton* helpButton() const { return help_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
 
 protected:
   OptionDialogView(ViewApplication& app, WindowId id, const char* caption, Logic& logicMember,
@@ -39,14 +37,14 @@ protected:
       options_.at(static_cast<std::size_t>(k)) = option;
     }
 
-    help_ = this->addButton("Command1", command1, [&logic] { logic.Command1_Click(); });
-    ok_ = this->addButton("OK", ok, [&logic] { logic.OK_Click(); });
-    cancel_ = this->addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
+    help_ = this->addButton("Command1", command1, &Logic::Command1_Click);
+    QPushButton* okButton = this->addOk(ok);
+    QPushButton* cancelButton = this->addCancel(cancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     layout->addSpacing(8);
     layout->addWidget(help_);
@@ -65,8 +63,6 @@ protected:
 private:
   std::array<QRadioButton*, 4> options_{};
   QPushButton* help_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn

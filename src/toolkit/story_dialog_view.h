@@ -22,9 +22,6 @@ template <typename Logic, typename Controls>
 class StoryDialogView : public NumberedBoxesView<Logic, Controls> {
 public:
   QPushButton* command(int k) const { return commands_.at(static_cast<std::size_t>(k - 1)); }
-  QPushButton* applyButton() const { return apply_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
 
 protected:
   using NumberedBoxesView<Logic, Controls>::NumberedBoxesView;
@@ -55,12 +52,10 @@ protected:
   QVBoxLayout* commandColumn(const std::array<const char*, n>& captions,
                              const std::array<void (Logic::*)(), n>& clicks)
   {
-    Logic& logic = this->logic();
     auto* column = new QVBoxLayout;
     for (std::size_t at = 0; at < n; ++at) {
-      QPushButton* button =
-          this->addButton(QString("Command%1").arg(static_cast<int>(at) + 1), captions.at(at),
-                          [&logic, click = clicks.at(at)] { (logic.*click)(); });
+      QPushButton* button = this->addButton(QString("Command%1").arg(static_cast<int>(at) + 1),
+                                            captions.at(at), clicks.at(at));
       column->addWidget(button);
       commands_.push_back(button);
     }
@@ -82,15 +77,14 @@ protected:
   // APPLY, OK and CANCEL in the middle of a row.
   QHBoxLayout* applyOkCancel(const char* apply, const char* ok, const char* cancel)
   {
-    Logic& logic = this->logic();
-    apply_ = this->addButton("APPLY", apply, [&logic] { logic.APPLY_Click(); });
-    ok_ = this->addButton("OK", ok, [&logic] { logic.OK_Click(); });
-    cancel_ = this->addButton("CANCEL", cancel, [&logic] { logic.CANCEL_Click(); });
+    QPushButton* applyButton = this->addApply(apply);
+    QPushButton* okButton = this->addOk(ok);
+    QPushButton* cancelButton = this->addCancel(cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(apply_);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    buttons->addWidget(applyButton);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     return buttons;
   }
@@ -110,9 +104,6 @@ protected:
 
 private:
   std::vector<QPushButton*> commands_;
-  QPushButton* apply_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn

@@ -33,8 +33,8 @@ Form8View::Form8View(ViewApplication& app)
                                                    &Form8::Command3_Click};
   auto* commands = new QVBoxLayout;
   for (std::size_t at = 0; at < commands_.size(); ++at) {
-    commands_.at(at) = addButton(QString("Command%1").arg(at + 1), form8_texts::commands.at(at),
-                                 [&logic, click = clicks.at(at)] { (logic.*click)(); });
+    commands_.at(at) =
+        addButton(QString("Command%1").arg(at + 1), form8_texts::commands.at(at), clicks.at(at));
     commands->addWidget(commands_.at(at));
   }
 

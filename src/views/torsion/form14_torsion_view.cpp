@@ -30,7 +30,7 @@ Form14View::Form14View(ViewApplication& app)
     options_.at(static_cast<std::size_t>(index)) = option;
   }
 
-  command1_ = addButton("Command1", form14_texts::command1, [&logic] { logic.Command1_Click(); });
+  command1_ = addButton("Command1", form14_texts::command1, &Form14::Command1_Click);
   QHBoxLayout* buttons = okCancel("OK", "CANCEL", command1_);
 
   auto* layout = new QVBoxLayout(this);
