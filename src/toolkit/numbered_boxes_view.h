@@ -48,14 +48,13 @@ public:
     return box;
   }
   // Makes a label and the next box, and puts them on the next row of `rows`, the label first.
-  QLineEdit* addRow(QGridLayout* rows, const char* caption, const QString& labelName = {},
-                    bool typed = true)
+  QLineEdit* addRow(QGridLayout* rows, const char* caption, const QString& labelName = {})
   {
     auto* label = new QLabel(QString::fromUtf8(caption), &dialog_);
     if (!labelName.isEmpty()) {
       label->setObjectName(labelName);
     }
-    QLineEdit* box = add(typed);
+    QLineEdit* box = add();
     const int row = count() - 1;
     rows->addWidget(label, row, 0);
     rows->addWidget(box, row, 1);
