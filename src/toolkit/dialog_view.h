@@ -11,7 +11,11 @@ namespace vorn {
 // Base of every dialog: a window of one window logic and of its part of the project (the states
 // of its controls or, in a results window, what it shows). Its push buttons each run one event of
 // the logic; the window frame's close button runs the event the dialog names, CANCEL unless it
-// names another.
+// names another. A dialog makes and lays out what it shows itself and holds the parts it shares
+// with others: rows of buttons (button_row_view.h), numbered boxes (numbered_boxes_view.h), the
+// story windows' boxes and commands (story_parts_view.h), the story pickers' list
+// (story_list_view.h), the choice of one of four options (option_choice_view.h) and the results
+// windows' pieces (results_parts_view.h).
 template <typename Logic, typename Controls>
 class DialogView : public WindowView {
 public:
