@@ -27,6 +27,19 @@ public:
   WindowId id() const { return id_; }
   // Brings the window in line with the project; called after every event.
   void draw();
+  // Runs an event of the window logic, then redraws every window. The parts a window is made of
+  // forward their events through it too.
+  void forward(const std::function<void()>& event);
+
+  // Each control drawn from its state in the project.
+  static void drawButton(QAbstractButton* w, const CommandButton& state);
+  static void drawCheck(QCheckBox* w, const CheckBox& state);
+  static void drawOption(QRadioButton* w, const OptionButton& state);
+  static void drawText(QLineEdit* w, const TextBox& state);
+  // A box that holds a file name or path: its bytes are shown through fileNameText().
+  static void drawFileName(QLineEdit* w, const TextBox& state);
+  static void drawCombo(QComboBox* w, const ComboBox& state);
+  static void drawLabel(QLabel* w, const Label& state);
 
 protected:
   // Draws the window's own controls.
@@ -38,17 +51,6 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
   ViewApplication& app() { return app_; }
-  // Runs an event of the window logic, then redraws every window.
-  void forward(const std::function<void()>& event);
-
-  static void drawButton(QAbstractButton* w, const CommandButton& state);
-  static void drawCheck(QCheckBox* w, const CheckBox& state);
-  static void drawOption(QRadioButton* w, const OptionButton& state);
-  static void drawText(QLineEdit* w, const TextBox& state);
-  // A box that holds a file name or path: its bytes are shown through fileNameText().
-  static void drawFileName(QLineEdit* w, const TextBox& state);
-  static void drawCombo(QComboBox* w, const ComboBox& state);
-  static void drawLabel(QLabel* w, const Label& state);
 
 private:
   ViewApplication& app_;

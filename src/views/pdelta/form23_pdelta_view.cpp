@@ -1,13 +1,15 @@
 #include "views/pdelta/form23_pdelta_view.h"
 #include "windows/pdelta/form23_pdelta.h"
 
+#include "toolkit/button_row_view.h"
+
 namespace vorn {
 
 namespace t = form23_texts;
 
 Form23View::Form23View(ViewApplication& app)
-    : StoryDialogView(app, WindowId::Form23, form23_texts::caption, app.session().form23,
-                      &Project::form23)
+    : DialogView(app, WindowId::Form23, form23_texts::caption, app.session().form23,
+                 &Project::form23, &Form23::Form_QueryUnload)
 {
   auto label = [this](const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
@@ -15,7 +17,7 @@ Form23View::Form23View(ViewApplication& app)
     return l;
   };
   for (int k = 1; k <= 5; ++k) {
-    addBox(90);
+    story_.addBox(90);
   }
 
   auto* story = new QHBoxLayout;
@@ -42,10 +44,10 @@ Form23View::Form23View(ViewApplication& app)
   drifts->addWidget(label(t::unit), 2, 3);
   drifts->setColumnStretch(0, 1);
 
-  QVBoxLayout* commands = commandColumn(
+  QVBoxLayout* commands = story_.commandColumn(
       t::commands, {&Form23::Command1_Click, &Form23::Command2_Click, &Form23::Command3_Click,
                     &Form23::Command4_Click, &Form23::Command5_Click});
-  QHBoxLayout* buttons = applyOkCancel(t::apply, t::ok, t::cancel);
+  QHBoxLayout* buttons = buttonRow({addApply(t::apply), addOk(t::ok), addCancel(t::cancel)});
 
   auto* entry = new QVBoxLayout;
   entry->addLayout(story);
@@ -58,12 +60,6 @@ Form23View::Form23View(ViewApplication& app)
   layout->addSpacing(8);
   layout->addLayout(buttons);
   resize(760, 0);
-}
-
-bool Form23View::frameCloseRequested()
-{
-  app().session().form23.Form_QueryUnload();
-  return true;
 }
 
 }  // namespace vorn

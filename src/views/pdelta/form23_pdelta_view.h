@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "model/project.h"
-#include "toolkit/story_dialog_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/story_parts_view.h"
 
 namespace vorn {
 
@@ -9,12 +13,18 @@ class Form23;
 
 // The P-Delta dialog: the story number, the average and maximum drifts of both directions in
 // cm, the navigation, results and copy buttons, APPLY, OK and CANCEL.
-class Form23View : public StoryDialogView<Form23, Form23Controls> {
+class Form23View : public DialogView<Form23, Form23Controls> {
 public:
   explicit Form23View(ViewApplication& app);
 
+  QLineEdit* text(int k) const { return story_.text(k); }
+  QPushButton* command(int k) const { return story_.command(k); }
+
 protected:
-  bool frameCloseRequested() override;
+  void drawControls() override { story_.draw(); }
+
+private:
+  StoryParts<Form23, Form23Controls> story_{*this};
 };
 
 }  // namespace vorn

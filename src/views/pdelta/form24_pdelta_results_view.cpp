@@ -8,8 +8,8 @@
 namespace vorn {
 
 Form24View::Form24View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form24, form24_texts::caption, app.session().form24,
-                        &Form24::Form_QueryUnload)
+    : DialogView(app, WindowId::Form24, form24_texts::caption, app.session().form24,
+                 &Project::form24, &Form24::Form_QueryUnload)
 {
   auto* unit = new QLabel(QString::fromUtf8(form24_texts::unitLabel), this);
   unit->setObjectName("Label1");
@@ -20,13 +20,13 @@ Form24View::Form24View(ViewApplication& app)
   auto* note = new QLabel(QString::fromUtf8(form24_texts::note), this);
   note->setObjectName("Label2");
   note->setWordWrap(true);
-  QHBoxLayout* bottom = okRow(form24_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form24_texts::ok));
 
   // The drifts and the stability coefficients plotted side by side below the grid.
-  drifts_ = newPlot();
-  stability_ = newPlot();
-  QSplitter* plots = split(Qt::Horizontal, drifts_, stability_);
-  QSplitter* gridAndPlots = split(Qt::Vertical, grid_, plots);
+  drifts_ = new PlotPanel(app.session().prompter, this);
+  stability_ = new PlotPanel(app.session().prompter, this);
+  QSplitter* plots = split(this, Qt::Horizontal, drifts_, stability_);
+  QSplitter* gridAndPlots = split(this, Qt::Vertical, grid_, plots);
   gridAndPlots->setSizes({300, 460});
 
   auto* layout = new QVBoxLayout(this);
@@ -41,8 +41,8 @@ Form24View::Form24View(ViewApplication& app)
 void Form24View::drawControls()
 {
   drawGrid(grid_, app().project().form24.MSFlexGrid1);
-  drawPlot(drifts_, storyDriftsPlot);
-  drawPlot(stability_, stabilityPlot);
+  drawPlot(drifts_, app().project(), id(), storyDriftsPlot);
+  drawPlot(stability_, app().project(), id(), stabilityPlot);
 }
 
 }  // namespace vorn

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/pdelta/form24_pdelta_results.h"
 
 namespace vorn {
@@ -8,7 +9,7 @@ namespace vorn {
 // The P-Delta results window: the unit label, the story grid, the note on the loads and
 // displacements taken into the stability index, the story drifts and the stability coefficients
 // plotted below the grid, and OK.
-class Form24View : public ResultsWindowView<Form24> {
+class Form24View : public DialogView<Form24, ViewContents> {
 public:
   explicit Form24View(ViewApplication& app);
 

@@ -3,18 +3,13 @@
 namespace vorn {
 
 Form25View::Form25View(ViewApplication& app)
-    : StoryPickerView(app, WindowId::Form25, form25_texts::caption,
-                      {.logic = &app.session().form25,
-                       .controls = &Project::form25,
-                       .comboWidth = 140,
-                       .okName = "OK",
-                       .okCaption = form25_texts::ok,
-                       .okClick = &Form25::OK_Click,
-                       .cancelName = "CANCEL",
-                       .cancelCaption = form25_texts::cancel,
-                       .cancelClick = &Form25::CANCEL_Click,
-                       .frameClose = &Form25::Form_QueryUnload})
+    : DialogView(app, WindowId::Form25, form25_texts::caption, app.session().form25,
+                 &Project::form25, &Form25::Form_QueryUnload),
+      list_(*this, 140)
 {
+  QPushButton* ok = addOk(form25_texts::ok);
+  QPushButton* cancel = addCancel(form25_texts::cancel);
+  list_.layOut(ok, cancel);
 }
 
 }  // namespace vorn

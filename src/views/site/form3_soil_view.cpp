@@ -3,9 +3,9 @@
 namespace vorn {
 
 Form3View::Form3View(ViewApplication& app)
-    : OptionDialogView(app, WindowId::Form3, form3_texts::caption, app.session().form3,
-                       &Project::form3, form3_texts::options, form3_texts::command1,
-                       form3_texts::ok, form3_texts::cancel)
+    : DialogView(app, WindowId::Form3, form3_texts::caption, app.session().form3, &Project::form3),
+      choice_(*this, form3_texts::options, form3_texts::command1, form3_texts::ok,
+              form3_texts::cancel)
 {
 }
 

@@ -3,9 +3,9 @@
 namespace vorn {
 
 Form5View::Form5View(ViewApplication& app)
-    : OptionDialogView(app, WindowId::Form5, form5_texts::caption, app.session().form5,
-                       &Project::form5, form5_texts::options, form5_texts::command1,
-                       form5_texts::ok, form5_texts::cancel)
+    : DialogView(app, WindowId::Form5, form5_texts::caption, app.session().form5, &Project::form5),
+      choice_(*this, form5_texts::options, form5_texts::command1, form5_texts::ok,
+              form5_texts::cancel)
 {
 }
 

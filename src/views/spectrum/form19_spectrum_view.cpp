@@ -1,17 +1,20 @@
 #include "views/spectrum/form19_spectrum_view.h"
 
+#include <QGridLayout>
 #include <QVBoxLayout>
+
+#include "toolkit/button_row_view.h"
 
 namespace vorn {
 
 Form19View::Form19View(ViewApplication& app)
-    : NumericBoxDialogView(app, WindowId::Form19, form19_texts::caption, app.session().form19,
-                           &Project::form19)
+    : DialogView(app, WindowId::Form19, form19_texts::caption, app.session().form19,
+                 &Project::form19)
 {
   auto* boxes = new QGridLayout;
-  addBox(boxes, form19_texts::label1, "Label1")->setMaximumWidth(120);
-  addBox(boxes, form19_texts::label2, "Label2")->setMaximumWidth(120);
-  QHBoxLayout* buttons = okCancel(form19_texts::ok, form19_texts::cancel);
+  boxes_.addRow(boxes, form19_texts::label1, "Label1")->setMaximumWidth(120);
+  boxes_.addRow(boxes, form19_texts::label2, "Label2")->setMaximumWidth(120);
+  QHBoxLayout* buttons = buttonRow({addOk(form19_texts::ok), addCancel(form19_texts::cancel)});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(boxes);

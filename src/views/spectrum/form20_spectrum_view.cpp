@@ -5,17 +5,17 @@
 namespace vorn {
 
 Form20View::Form20View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form20, form20_texts::caption, app.session().form20,
-                        &Form20::OK_Click)
+    : DialogView(app, WindowId::Form20, form20_texts::caption, app.session().form20,
+                 &Project::form20, &Form20::OK_Click)
 {
   grid_ = new GridView(this);
   // The coefficient headings are long: let them wrap in a taller header row.
   grid_->setWordWrap(true);
-  QHBoxLayout* bottom = okRow(form20_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form20_texts::ok));
 
   // The table, and the spectrum plotted beside it.
-  plot_ = newPlot();
-  QSplitter* tableAndPlot = split(Qt::Horizontal, grid_, plot_);
+  plot_ = new PlotPanel(app.session().prompter, this);
+  QSplitter* tableAndPlot = split(this, Qt::Horizontal, grid_, plot_);
   tableAndPlot->setStretchFactor(1, 1);
   tableAndPlot->setSizes({(1500 + 2 * 3500) / kTwipsPerPixel + 30, 620});
 
@@ -29,7 +29,7 @@ Form20View::Form20View(ViewApplication& app)
 void Form20View::drawControls()
 {
   drawGrid(grid_, app().project().form20.MSFlexGrid1);
-  drawPlot(plot_, spectrumPlot);
+  drawPlot(plot_, app().project(), id(), spectrumPlot);
 }
 
 }  // namespace vorn

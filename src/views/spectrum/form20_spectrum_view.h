@@ -1,13 +1,14 @@
 #pragma once
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/spectrum/form20_spectrum.h"
 
 namespace vorn {
 
 // The design-spectrum window: the period and coefficient grid, the spectrum plotted beside it,
 // and OK.
-class Form20View : public ResultsWindowView<Form20> {
+class Form20View : public DialogView<Form20, ViewContents> {
 public:
   explicit Form20View(ViewApplication& app);
 

@@ -5,18 +5,18 @@
 namespace vorn {
 
 Form13View::Form13View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form13, form13_texts::caption, app.session().form13,
-                        &Form13::Form_QueryUnload)
+    : DialogView(app, WindowId::Form13, form13_texts::caption, app.session().form13,
+                 &Project::form13, &Form13::Form_QueryUnload)
 {
   label_ = new QLabel(QString::fromUtf8(form13_texts::unitLabel), this);
   label_->setObjectName("Label1");
   list_ = new ListView(this);
   grid_ = new GridView(this);
-  QHBoxLayout* bottom = okRow(form13_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form13_texts::ok));
 
   // The list, and the forces and shears plotted beside it.
-  plot_ = newPlot();
-  QSplitter* listAndPlot = split(Qt::Horizontal, list_, plot_);
+  plot_ = new PlotPanel(app.session().prompter, this);
+  QSplitter* listAndPlot = split(this, Qt::Horizontal, list_, plot_);
   listAndPlot->setSizes({520, 620});
 
   auto* layout = new QVBoxLayout(this);
@@ -33,7 +33,7 @@ void Form13View::drawControls()
   const ViewContents& contents = app().project().form13;
   list_->draw(contents.List1);
   drawGrid(grid_, contents.MSFlexGrid1);
-  drawPlot(plot_, storyForcesPlot);
+  drawPlot(plot_, app().project(), id(), storyForcesPlot);
 }
 
 }  // namespace vorn

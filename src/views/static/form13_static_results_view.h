@@ -2,14 +2,15 @@
 
 #include <QLabel>
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/static/form13_static_results.h"
 
 namespace vorn {
 
 // The static results window: the unit label, the list of scalar results with the story forces and
 // shears plotted beside it, the story grid and OK.
-class Form13View : public ResultsWindowView<Form13> {
+class Form13View : public DialogView<Form13, ViewContents> {
 public:
   explicit Form13View(ViewApplication& app);
 

@@ -5,12 +5,12 @@
 namespace vorn {
 
 Form21View::Form21View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form21, form21_texts::caption, app.session().form21,
-                        &Form21::OK_Click)
+    : DialogView(app, WindowId::Form21, form21_texts::caption, app.session().form21,
+                 &Project::form21, &Form21::OK_Click)
 {
   list_ = new ListView(this);
   list_->setWordWrap(true);
-  QHBoxLayout* bottom = okRow(form21_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form21_texts::ok));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/static/form21_recommendations.h"
 
 namespace vorn {
 
 // The recommendations window: the list of provisions and OK.
-class Form21View : public ResultsWindowView<Form21> {
+class Form21View : public DialogView<Form21, ViewContents> {
 public:
   explicit Form21View(ViewApplication& app);
 

@@ -6,8 +6,8 @@
 namespace vorn {
 
 Form22View::Form22View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form22, form22_texts::caption, app.session().form22,
-                        &Form22::OK_Click)
+    : DialogView(app, WindowId::Form22, form22_texts::caption, app.session().form22,
+                 &Project::form22, &Form22::OK_Click)
 {
   auto* title = new QLabel(QString::fromUtf8(form22_texts::label1), this);
   title->setObjectName("Label1");
@@ -21,7 +21,7 @@ Form22View::Form22View(ViewApplication& app)
   auto* note = new QLabel(QString::fromUtf8(form22_texts::note), this);
   note->setObjectName("Label2");
   note->setWordWrap(true);
-  QHBoxLayout* bottom = okRow(form22_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form22_texts::ok));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);

@@ -1,13 +1,15 @@
 #include "views/structure/form10_stories_view.h"
 
+#include "toolkit/button_row_view.h"
+
 namespace vorn {
 
 Form10View::Form10View(ViewApplication& app)
-    : StoryDialogView(app, WindowId::Form10, form10_texts::caption, app.session().form10,
-                      &Project::form10)
+    : DialogView(app, WindowId::Form10, form10_texts::caption, app.session().form10,
+                 &Project::form10)
 {
   Form10& logic = app.session().form10;
-  QGridLayout* boxes = labelledBoxes(form10_texts::labels);
+  QGridLayout* boxes = story_.labelledBoxes(form10_texts::labels);
 
   combo1_ = new QComboBox(this);
   combo1_->setObjectName("Combo1");
@@ -22,10 +24,10 @@ Form10View::Form10View(ViewApplication& app)
   boxes->addWidget(new QLabel(QString::fromUtf8(form10_texts::combo2Label), this), 12, 0);
   boxes->addWidget(combo2_, 12, 1);
 
-  QVBoxLayout* commands =
-      commandColumn(form10_texts::commands,
-                    {&Form10::Command1_Click, &Form10::Command2_Click, &Form10::Command3_Click,
-                     &Form10::Command4_Click, &Form10::Command5_Click});
+  QVBoxLayout* commands = story_.commandColumn(
+      form10_texts::commands,
+      {&Form10::Command1_Click, &Form10::Command2_Click, &Form10::Command3_Click,
+       &Form10::Command4_Click, &Form10::Command5_Click});
 
   note_ = new QLabel(QString::fromUtf8(form10_texts::penthouseNote), this);
   note_->setObjectName("Label2");
@@ -36,7 +38,7 @@ Form10View::Form10View(ViewApplication& app)
   keepPlace.setRetainSizeWhenHidden(true);
   note_->setSizePolicy(keepPlace);
 
-  QHBoxLayout* buttons = applyOkCancel("APPLY", "OK", "CANCEL");
+  QHBoxLayout* buttons = buttonRow({addApply("APPLY"), addOk("OK"), addCancel("CANCEL")});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(besideCommands(boxes, commands, 1));
@@ -48,10 +50,10 @@ Form10View::Form10View(ViewApplication& app)
 void Form10View::drawControls()
 {
   const Form10Controls& f = app().project().form10;
-  drawBoxes();
+  story_.drawBoxes();
   drawCombo(combo1_, f.Combo1);
   drawCombo(combo2_, f.Combo2);
-  drawCommands();
+  story_.drawCommands();
   drawLabel(note_, {form10_texts::penthouseNote, f.Label2.visible});
 }
 

@@ -3,18 +3,13 @@
 namespace vorn {
 
 Form11View::Form11View(ViewApplication& app)
-    : StoryPickerView(app, WindowId::Form11, form11_texts::caption,
-                      {.logic = &app.session().form11,
-                       .controls = &Project::form11,
-                       .comboWidth = 120,
-                       .okName = "OK",
-                       .okCaption = "OK",
-                       .okClick = &Form11::OK_Click,
-                       .cancelName = "CANCEL",
-                       .cancelCaption = "CANCEL",
-                       .cancelClick = &Form11::CANCEL_Click,
-                       .frameClose = &Form11::CANCEL_Click})
+    : DialogView(app, WindowId::Form11, form11_texts::caption, app.session().form11,
+                 &Project::form11),
+      list_(*this, 120)
 {
+  QPushButton* ok = addOk("OK");
+  QPushButton* cancel = addCancel("CANCEL");
+  list_.layOut(ok, cancel);
 }
 
 }  // namespace vorn

@@ -3,17 +3,19 @@
 
 #include <QVBoxLayout>
 
+#include "toolkit/button_row_view.h"
+
 namespace vorn {
 
 Form8View::Form8View(ViewApplication& app)
-    : NumericBoxDialogView(app, WindowId::Form8, form8_texts::caption, app.session().form8,
-                           &Project::form8)
+    : DialogView(app, WindowId::Form8, form8_texts::caption, app.session().form8, &Project::form8)
 {
   Form8& logic = app.session().form8;
 
   auto* boxes = new QGridLayout;
   for (std::size_t at = 0; at < form8_texts::labels.size(); ++at) {
-    addBox(boxes, form8_texts::labels.at(at), QString("Label1_%1").arg(at))->setMaximumWidth(110);
+    boxes_.addRow(boxes, form8_texts::labels.at(at), QString("Label1_%1").arg(at))
+        ->setMaximumWidth(110);
   }
   boxes->setColumnStretch(0, 1);
 
@@ -33,12 +35,12 @@ Form8View::Form8View(ViewApplication& app)
                                                    &Form8::Command3_Click};
   auto* commands = new QVBoxLayout;
   for (std::size_t at = 0; at < commands_.size(); ++at) {
-    commands_.at(at) = addButton(QString("Command%1").arg(at + 1), form8_texts::commands.at(at),
-                                 [&logic, click = clicks.at(at)] { (logic.*click)(); });
+    commands_.at(at) =
+        addButton(QString("Command%1").arg(at + 1), form8_texts::commands.at(at), clicks.at(at));
     commands->addWidget(commands_.at(at));
   }
 
-  QHBoxLayout* buttons = okCancel("OK", "CANCEL");
+  QHBoxLayout* buttons = buttonRow({addOk("OK"), addCancel("CANCEL")});
 
   auto* middle = new QHBoxLayout;
   middle->addLayout(checks, 1);
@@ -57,7 +59,7 @@ Form8View::Form8View(ViewApplication& app)
 void Form8View::drawControls()
 {
   const Form8Controls& f = app().project().form8;
-  drawBoxes();
+  boxes_.draw();
   for (int k = 1; k <= 4; ++k) {
     drawCheck(check(k), f.Check[k]);
   }

@@ -1,21 +1,23 @@
 #include "views/torsion/form14_torsion_view.h"
 
+#include <QGridLayout>
 #include <QVBoxLayout>
 
 #include "model/grid.h"
+#include "toolkit/button_row_view.h"
 
 namespace vorn {
 
 Form14View::Form14View(ViewApplication& app)
-    : NumericBoxDialogView(app, WindowId::Form14, form14_texts::caption, app.session().form14,
-                           &Project::form14)
+    : DialogView(app, WindowId::Form14, form14_texts::caption, app.session().form14,
+                 &Project::form14)
 {
   Form14& logic = app.session().form14;
 
   auto* boxes = new QGridLayout;
   boxes->setColumnStretch(0, 1);
   for (const char* label : {form14_texts::label1, form14_texts::label2, form14_texts::label3}) {
-    addBox(boxes, label)->setFixedWidth(110);
+    boxes_.addRow(boxes, label)->setFixedWidth(110);
   }
 
   heading_ = new QLabel(QString::fromUtf8(form14_texts::heading), this);
@@ -30,8 +32,8 @@ Form14View::Form14View(ViewApplication& app)
     options_.at(static_cast<std::size_t>(index)) = option;
   }
 
-  command1_ = addButton("Command1", form14_texts::command1, [&logic] { logic.Command1_Click(); });
-  QHBoxLayout* buttons = okCancel("OK", "CANCEL", command1_);
+  command1_ = addButton("Command1", form14_texts::command1, &Form14::Command1_Click);
+  QHBoxLayout* buttons = buttonRow(command1_, {addOk("OK"), addCancel("CANCEL")});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(boxes);
@@ -46,7 +48,7 @@ Form14View::Form14View(ViewApplication& app)
 void Form14View::drawControls()
 {
   const Form14Controls& f = app().project().form14;
-  drawBoxes();
+  boxes_.draw();
   drawLabel(heading_, {form14_texts::heading, f.Label2.visible});
   drawOption(option(0), f.Option1[0]);
   drawOption(option(1), f.Option1[1]);

@@ -3,18 +3,13 @@
 namespace vorn {
 
 Form15View::Form15View(ViewApplication& app)
-    : StoryPickerView(app, WindowId::Form15, form15_texts::caption,
-                      {.logic = &app.session().form15,
-                       .controls = &Project::form15,
-                       .comboWidth = 140,
-                       .okName = "Command1",
-                       .okCaption = form15_texts::ok,
-                       .okClick = &Form15::Command1_Click,
-                       .cancelName = "Command2",
-                       .cancelCaption = form15_texts::cancel,
-                       .cancelClick = &Form15::Command2_Click,
-                       .frameClose = &Form15::Command2_Click})
+    : DialogView(app, WindowId::Form15, form15_texts::caption, app.session().form15,
+                 &Project::form15, &Form15::Command2_Click),
+      list_(*this, 140)
 {
+  QPushButton* ok = addOk(form15_texts::ok, "Command1", &Form15::Command1_Click);
+  QPushButton* cancel = addCancel(form15_texts::cancel, "Command2", &Form15::Command2_Click);
+  list_.layOut(ok, cancel);
 }
 
 }  // namespace vorn

@@ -7,8 +7,8 @@
 namespace vorn {
 
 Form17View::Form17View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form17, form17_texts::caption, app.session().form17,
-                        &Form17::Form_QueryUnload)
+    : DialogView(app, WindowId::Form17, form17_texts::caption, app.session().form17,
+                 &Project::form17, &Form17::Form_QueryUnload)
 {
   auto* plan = new QHBoxLayout;
   for (int k = 1; k <= 4; ++k) {
@@ -22,7 +22,7 @@ Form17View::Form17View(ViewApplication& app)
   }
   plan->addStretch();
   grid_ = new GridView(this);
-  QHBoxLayout* bottom = okRow(form17_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form17_texts::ok));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(labels_[0]);

@@ -3,14 +3,15 @@
 #include <QLabel>
 #include <array>
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/torsion/form17_torsion_summary.h"
 
 namespace vorn {
 
 // The torsion input summary: the unit label, the plan dimensions and foundation thickness, the
 // story grid and OK.
-class Form17View : public ResultsWindowView<Form17> {
+class Form17View : public DialogView<Form17, Form17Contents> {
 public:
   explicit Form17View(ViewApplication& app);
 

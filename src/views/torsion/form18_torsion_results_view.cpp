@@ -8,8 +8,8 @@
 namespace vorn {
 
 Form18View::Form18View(ViewApplication& app)
-    : ResultsWindowView(app, WindowId::Form18, form18_texts::caption, app.session().form18,
-                        &Form18::Form_QueryUnload)
+    : DialogView(app, WindowId::Form18, form18_texts::caption, app.session().form18,
+                 &Project::form18, &Form18::Form_QueryUnload)
 {
   auto make = [this](const QString& name) {
     auto* l = new QLabel(this);
@@ -50,7 +50,7 @@ Form18View::Form18View(ViewApplication& app)
   values->setHorizontalSpacing(24);
 
   grid_ = new GridView(this);
-  QHBoxLayout* bottom = okRow(form18_texts::ok);
+  QHBoxLayout* bottom = okRow(addOk(form18_texts::ok));
 
   // The results (labels, conclusion and grid), and the total torsional moments plotted beside
   // them.
@@ -61,8 +61,8 @@ Form18View::Form18View(ViewApplication& app)
   resultsLayout->addLayout(values);
   resultsLayout->addWidget(label7_);
   resultsLayout->addWidget(grid_, 1);
-  plot_ = newPlot();
-  QSplitter* resultsAndPlot = split(Qt::Horizontal, results, plot_);
+  plot_ = new PlotPanel(app.session().prompter, this);
+  QSplitter* resultsAndPlot = split(this, Qt::Horizontal, results, plot_);
   resultsAndPlot->setSizes({840, 580});
 
   auto* layout = new QVBoxLayout(this);
@@ -92,7 +92,7 @@ void Form18View::drawControls()
   drawNumberLabel(label7_, f.Label7);
   drawNumberLabel(label8_, f.Label8);
   drawGrid(grid_, f.MSFlexGrid1);
-  drawPlot(plot_, torsionPlot);
+  drawPlot(plot_, app().project(), id(), torsionPlot);
 }
 
 }  // namespace vorn

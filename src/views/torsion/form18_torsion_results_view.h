@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <array>
 
-#include "toolkit/results_window_view.h"
+#include "toolkit/dialog_view.h"
+#include "toolkit/results_parts_view.h"
 #include "windows/torsion/form18_torsion_results.h"
 
 namespace vorn {
@@ -11,7 +12,7 @@ namespace vorn {
 // The torsion results window: the unit label, the overturning labels with the safety factors and
 // their verdicts, the torsion-neglect conclusion, the story grid with the total torsional moments
 // plotted beside it, and OK.
-class Form18View : public ResultsWindowView<Form18> {
+class Form18View : public DialogView<Form18, Form18Contents> {
 public:
   explicit Form18View(ViewApplication& app);
 

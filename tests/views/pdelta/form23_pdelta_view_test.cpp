@@ -5,10 +5,11 @@
 #include <QApplication>
 #include <QtTest/QTest>
 #include <cstdlib>
+#include <string>
 
-#include "view_clicks.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
+#include "view_clicks.h"
 #include "views/main/all_windows_view.h"
 #include "views/main/form1_main_view.h"
 #include "views/pdelta/form24_pdelta_results_view.h"
@@ -90,6 +91,19 @@ TEST_F(PDeltaView, EnterAndArrowsMoveAroundTheDriftBoxesReformattingTheOneLeft)
   QTest::keyClick(dialog().text(3), Qt::Key_Up);
   QTest::keyClick(dialog().text(2), Qt::Key_Up);
   EXPECT_EQ(QApplication::focusWidget(), dialog().text(5));
+}
+
+TEST_F(PDeltaView, TheFrameCloseForgetsTheTypedDriftAndReturnsToTheMainWindow)
+{
+  open(1, true);
+  const std::string opened = app.project().form23.Text[2].text;
+  retype(2, "2.5");
+  ASSERT_EQ(app.project().form23.Text[2].text, "2.5");
+  dialog().close();
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_TRUE(main().isEnabled());
+  // the box shows again the drift it had when the dialog opened
+  EXPECT_DOUBLE_EQ(std::stod(app.project().form23.Text[2].text), std::stod(opened));
 }
 
 TEST_F(PDeltaView, ApplyThenResultsShowTheGridOverTheDialog)

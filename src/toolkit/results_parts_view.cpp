@@ -1,0 +1,38 @@
+#include "toolkit/results_parts_view.h"
+
+#include "toolkit/button_row_view.h"
+
+namespace vorn {
+
+QHBoxLayout* okRow(QPushButton* ok)
+{
+  ok->setMinimumWidth(100);
+  return buttonRow({ok});
+}
+
+QSplitter* split(QWidget* window, Qt::Orientation orientation, QWidget* first, QWidget* second)
+{
+  auto* parts = new QSplitter(orientation, window);
+  parts->setChildrenCollapsible(false);
+  parts->addWidget(first);
+  parts->addWidget(second);
+  return parts;
+}
+
+void drawGrid(GridView* grid, const Grid& contents)
+{
+  grid->draw(contents);
+  if (grid->rowCount() > 0) {
+    grid->resizeRowToContents(0);
+  }
+}
+
+void drawPlot(PlotPanel* panel, const Project& project, WindowId window,
+              Plot (*plot)(const Project&))
+{
+  if (project.window(window).visible) {
+    panel->draw(plot(project));
+  }
+}
+
+}  // namespace vorn
