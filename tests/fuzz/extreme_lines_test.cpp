@@ -10,11 +10,11 @@
 
 #include "fileformat/project_file.h"
 #include "fuzz_inputs.h"
+#include "main_window_driver.h"
 #include "model/project.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
 #include "windows/files/open_project.h"
-#include "windows/main/form1_main.h"
 #include "windows/static/run1_static.h"
 
 namespace vorn {
@@ -77,8 +77,8 @@ TEST(ExtremeLines, AValueThatStopsSeveralRunsWhileOpeningIsToldOnce)
   EXPECT_EQ(s->project.a, 1.7e308);
 
   prompter.clear();
-  s->form1.Command_Click(9);   // the static run again
-  s->form1.Command_Click(13);  // the recommendations
+  test::clickMainCommand(*s, 9);   // the static run again
+  test::clickMainCommand(*s, 13);  // the recommendations
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{run1_texts::invalidDataMessage,
                                                         run1_texts::invalidDataMessage}));
   prompter.clear();

@@ -2,9 +2,9 @@
 
 #include <string>
 #include <vector>
+#include "main_window_driver.h"
 #include "model/number_text.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/pdelta/form24_pdelta_results.h"
 #include "windows/report/form27_print.h"
@@ -88,32 +88,32 @@ void runEverything(Session& s, const std::vector<CentreInput>& centres,
                    const char* fthk, const char* tmax, const char* tstep)
 {
   Project& p = s.project;
-  s.form1.Command_Click(9);  // RUN1
+  test::clickMainCommand(s, 9);  // RUN1
   s.form13.OK_Click();
 
-  s.form1.Command_Click(10);
+  test::clickMainCommand(s, 10);
   p.form14.Text[1].text = fdimX;
   p.form14.Text[2].text = fdimY;
   p.form14.Text[3].text = fthk;
   enterCentres(p, centres);
   s.form14.OK_Click();
 
-  s.form1.Command_Click(12);  // RUN2
+  test::clickMainCommand(s, 12);  // RUN2
   s.form18.OK_Click();
-  s.form1.Command_Click(13);  // RUN3
+  test::clickMainCommand(s, 13);  // RUN3
   s.form21.OK_Click();
-  s.form1.Command_Click(15);  // RUN7
+  test::clickMainCommand(s, 15);  // RUN7
   s.form22.OK_Click();
 
-  s.form1.Command_Click(16);  // the P-Delta dialog
+  test::clickMainCommand(s, 16);  // the P-Delta dialog
   enterDrifts(s, drifts);
   s.form23.OK_Click();
-  s.form1.Command_Click(16);
+  test::clickMainCommand(s, 16);
   s.form23.Command4_Click();  // RUN6
   s.form24.OK_Click();
   s.form23.CANCEL_Click();
 
-  s.form1.Command_Click(14);  // the spectrum dialog
+  test::clickMainCommand(s, 14);  // the spectrum dialog
   p.form19.Text[1].text = tmax;
   p.form19.Text[2].text = tstep;
   s.form19.OK_Click();  // RUN5
@@ -125,24 +125,24 @@ void runEverything(Session& s, const std::vector<CentreInput>& centres,
 void describeRegularBuilding(Session& s)
 {
   Project& p = s.project;
-  s.form1.Command_Click(1);
+  test::clickMainCommand(s, 1);
   s.form2.Option2_Click();
   s.form2.Combo3_Click(2);
   s.form2.OK_Click();
-  s.form1.Command_Click(2);
+  test::clickMainCommand(s, 2);
   s.form3.Option1_Click(1);
   s.form3.OK_Click();
-  s.form1.Command_Click(3);
+  test::clickMainCommand(s, 3);
   s.form5.Option1_Click(2);
   s.form5.OK_Click();
-  s.form1.Command_Click(4);
+  test::clickMainCommand(s, 4);
   s.form7.Option1_Click(13);  // code 14
   s.form7.OK_Click();
-  s.form1.Command_Click(5);
+  test::clickMainCommand(s, 5);
   s.form7.Option1_Click(9);  // code 10
   s.form7.OK_Click();
 
-  s.form1.Command_Click(6);
+  test::clickMainCommand(s, 6);
   s.form8.Check_Click(1, 0);
   s.form8.Check_Click(4, 0);
   p.form8.Text[1].text = "0.85";
@@ -167,18 +167,18 @@ void describeRegularBuilding(Session& s)
 void describeIrregularBuilding(Session& s)
 {
   Project& p = s.project;
-  s.form1.Command_Click(1);
+  test::clickMainCommand(s, 1);
   s.form2.Combo1_Click(12);
   s.form2.Combo2_Click(2);
   s.form2.OK_Click();
-  s.form1.Command_Click(2);
+  test::clickMainCommand(s, 2);
   s.form3.Option1_Click(2);
   s.form3.OK_Click();
-  s.form1.Command_Click(5);
+  test::clickMainCommand(s, 5);
   s.form7.Option1_Click(14);  // code 15, with infill walls
   s.form7.OK_Click();
 
-  s.form1.Command_Click(6);
+  test::clickMainCommand(s, 6);
   s.form8.Check_Click(3, 0);
   p.form8.Text[2].text = "5";
   p.form8.Text[3].text = "16.5";
@@ -209,11 +209,11 @@ void describeTallBuilding(Session& s)
 {
   Project& p = s.project;
   for (int command : {4, 5}) {
-    s.form1.Command_Click(command);
+    test::clickMainCommand(s, command);
     s.form7.Option1_Click(16);  // code 17
     s.form7.OK_Click();
   }
-  s.form1.Command_Click(6);
+  test::clickMainCommand(s, 6);
   s.form8.Check_Click(3, 0);
   p.form8.Text[2].text = "200";
   p.form8.Text[3].text = "198";

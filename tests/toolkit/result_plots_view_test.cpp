@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "temp_folder.h"
 #include "toolkit/application_view.h"
@@ -21,7 +22,6 @@
 #include "views/static/form13_static_results_view.h"
 #include "views/torsion/form18_torsion_results_view.h"
 #include "windows/common/plot_data.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/spectrum/form19_spectrum.h"
 #include "windows/static/run1_static.h"
@@ -113,7 +113,7 @@ TEST_F(ResultPlots, SpectrumWindowPlotsBothDirectionsBesideTheTable)
   p().Rx = 7;
   p().Ry = 11;
   app.run([this] {
-    app.session().form1.Command_Click(14);
+    test::clickMainCommand(app.session(), 14);
     p().form19.Text[1].text = "4";
     p().form19.Text[2].text = "0.05";
     app.session().form19.OK_Click();
@@ -159,8 +159,8 @@ TEST_F(ResultPlots, PDeltaWindowPlotsDriftsAndStabilityBelowTheGrid)
     p().DRIFTSET[i] = true;
   }
   app.run([this] {
-    app.session().form1.lockInputsAfterRun();
-    app.session().form1.Command_Click(16);
+    test::lockInputsAfterRun(app.session());
+    test::clickMainCommand(app.session(), 16);
     app.session().form23.RUN6();
   });
   auto& window = view<Form24View>(WindowId::Form24);

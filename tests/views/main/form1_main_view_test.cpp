@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QtTest/QTest>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
 #include "views/main/all_windows_view.h"
@@ -40,7 +41,7 @@ TEST_F(MainWindowView, ShowsTheCaptionsAndStartStates)
 TEST_F(MainWindowView, NewAnsweredNoChangesNothing)
 {
   // State: the run is done, so the inputs are locked.
-  app.session().form1.lockInputsAfterRun();
+  test::lockInputsAfterRun(app.session());
   app.refresh();
   ASSERT_FALSE(window().command(1)->isEnabled());
   // Action: click NEW, answer No.
@@ -66,7 +67,7 @@ TEST_F(MainWindowView, ClosingTheWindowAsksTheExitQuestion)
 
 TEST_F(MainWindowView, ResetBoxClickedAndCancelledShowsCleared)
 {
-  app.session().form1.lockInputsAfterRun();
+  test::lockInputsAfterRun(app.session());
   app.refresh();
   prompter.answer(false);
   QTest::mouseClick(window().check11(), Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
 #include "view_clicks.h"
@@ -14,7 +15,6 @@
 #include "views/main/form1_main_view.h"
 #include "views/pdelta/form24_pdelta_results_view.h"
 #include "views/pdelta/form25_story_picker_view.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -33,7 +33,7 @@ protected:
     for (int i = 1; i <= n; ++i) {
       p.HS[i] = 3;
     }
-    app.session().form1.lockInputsAfterRun();
+    test::lockInputsAfterRun(app.session());
     app.refresh();
     QTest::mouseClick(main().command(16), Qt::LeftButton);
     QApplication::setActiveWindow(&dialog());

@@ -4,11 +4,11 @@
 
 #include <QtTest/QTest>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
 #include "views/main/all_windows_view.h"
 #include "views/main/form1_main_view.h"
-#include "windows/main/form1_main.h"
 #include "windows/static/form21_recommendations.h"
 
 namespace vorn {
@@ -19,7 +19,7 @@ protected:
   RecommendationsView()
   {
     createAllWindows(app);
-    app.session().form1.lockInputsAfterRun();
+    test::lockInputsAfterRun(app.session());
     app.project().N = 9;
     app.refresh();
   }

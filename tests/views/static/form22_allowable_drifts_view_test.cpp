@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QtTest/QTest>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
 #include "views/main/all_windows_view.h"
 #include "views/main/form1_main_view.h"
-#include "windows/main/form1_main.h"
 #include "windows/static/form22_allowable_drifts.h"
 
 namespace vorn {
@@ -20,7 +20,7 @@ protected:
   AllowableDriftsView()
   {
     createAllWindows(app);
-    app.session().form1.lockInputsAfterRun();
+    test::lockInputsAfterRun(app.session());
     Project& p = app.project();
     p.N = 3;
     for (int k = 1; k <= 3; ++k) {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -22,7 +22,7 @@ protected:
 
 TEST_F(AboutBox, AboutButtonShowsTitleAndVersionOverTheDisabledMainWindow)
 {
-  s->form1.Command_Click(7);
+  test::clickMainCommand(*s, 7);
   EXPECT_TRUE(p().window(WindowId::frmAbout).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
   EXPECT_EQ(p().window(WindowId::frmAbout).caption, "About VORN");
@@ -37,7 +37,7 @@ TEST_F(AboutBox, AboutButtonShowsTitleAndVersionOverTheDisabledMainWindow)
 
 TEST_F(AboutBox, OkReturnsToTheMainWindowAndUnloadsTheBox)
 {
-  s->form1.Command_Click(7);
+  test::clickMainCommand(*s, 7);
   s->frmAbout.cmdOK_Click();
   EXPECT_FALSE(p().window(WindowId::frmAbout).visible);
   EXPECT_TRUE(p().window(WindowId::form1).enabled);
@@ -46,7 +46,7 @@ TEST_F(AboutBox, OkReturnsToTheMainWindowAndUnloadsTheBox)
   EXPECT_EQ(s->frmAbout.controls().lblVersion.caption, "") << "unloaded: nothing kept";
 
   // Opened again it is loaded anew; the frame's close button does what OK does.
-  s->form1.Command_Click(7);
+  test::clickMainCommand(*s, 7);
   EXPECT_EQ(s->frmAbout.loadCount(), 2);
   EXPECT_EQ(s->frmAbout.controls().lblVersion.caption, "Version 1.0.0");
   s->frmAbout.Form_QueryUnload();
@@ -57,9 +57,9 @@ TEST_F(AboutBox, OkReturnsToTheMainWindowAndUnloadsTheBox)
 TEST_F(AboutBox, TheAboutButtonStaysAvailableAfterNew)
 {
   prompter.answer(true);
-  s->form1.NW();
+  test::newProject(*s);
   EXPECT_TRUE(p().form1.Command[7].enabled);
-  s->form1.Command_Click(7);
+  test::clickMainCommand(*s, 7);
   EXPECT_TRUE(p().window(WindowId::frmAbout).visible);
 }
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "fuzz_inputs.h"
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/spectrum/form19_spectrum.h"
 #include "windows/spectrum/form20_spectrum.h"
@@ -135,7 +135,7 @@ std::vector<Dialog> dialogs()
        [](Session& s) {
          s.project.STORYSET[1] = true;  // one story of 3 m entered: OK can close
          s.project.HS[1] = 3;
-         s.form1.Command_Click(6);
+         test::clickMainCommand(s, 6);
        },
        [](Project& p, int k) -> TextBox& { return p.form8.Text[k]; },
        [](Session& s, int k) { return s.form8.Text_LostFocus(k); },
@@ -154,7 +154,7 @@ std::vector<Dialog> dialogs()
       {"stories",
        WindowId::Form10,
        [](Session& s) {
-         s.form1.Command_Click(6);
+         test::clickMainCommand(s, 6);
          s.project.form8.Text[2].text = "1";
          s.project.form8.Text[3].text = "3";
          s.form8.Command2_Click();

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/spectrum/form19_spectrum.h"
 #include "windows/static/run1_static.h"
@@ -71,7 +71,7 @@ TEST_F(PlotData, SpectrumFollowsTheTableOfBothDirectionsWithThePlateauCorners)
   p().S = 1.5;
   p().Rx = 7;
   p().Ry = 11;  // the floor 0.1 A I governs y at 0 s and from 1.5 s on
-  s->form1.Command_Click(14);
+  test::clickMainCommand(*s, 14);
   p().form19.Text[1].text = "2";
   p().form19.Text[2].text = "0.25";
   s->form19.OK_Click();
@@ -192,8 +192,8 @@ protected:
       p().DRIFTMAXy[i] = maxY[i - 1];
       p().DRIFTSET[i] = true;
     }
-    s->form1.lockInputsAfterRun();
-    s->form1.Command_Click(16);
+    test::lockInputsAfterRun(*s);
+    test::clickMainCommand(*s, 16);
     s->form23.RUN6();
     ASSERT_TRUE(p().window(WindowId::Form24).visible);
   }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
 #include "session/window_protocol.h"
@@ -21,7 +22,7 @@ protected:
   // The enabled states after the static run, with some results in place.
   void runDone()
   {
-    s->form1.lockInputsAfterRun();
+    test::lockInputsAfterRun(*s);
     p().form1.Command[10].enabled = true;
     p().form1.Command[11].enabled = true;
     p().form1.Command[12].enabled = true;

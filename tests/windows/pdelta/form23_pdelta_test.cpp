@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form25_story_picker.h"
 
 namespace vorn {
@@ -26,8 +26,8 @@ protected:
   {
     p().N = n;
     p().form8.Check[3].value = regular ? 1 : 0;
-    s->form1.lockInputsAfterRun();
-    s->form1.Command_Click(16);
+    test::lockInputsAfterRun(*s);
+    test::clickMainCommand(*s, 16);
   }
   // Types the four drifts (cm) into the boxes.
   void type(const char* x, const char* y, const char* maxX = "1.5", const char* maxY = "1.5")

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "main_window_driver.h"
 #include "model/number_text.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/static/run1_static.h"
 
@@ -35,8 +35,8 @@ protected:
       p().HS[i] = 1;
       p().DRIFTSET[i] = true;
     }
-    s->form1.lockInputsAfterRun();
-    s->form1.Command_Click(16);
+    test::lockInputsAfterRun(*s);
+    test::clickMainCommand(*s, 16);
   }
   void run() { s->form23.Command4_Click(); }
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "codetables/site_table.h"
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/site/form3_soil.h"
 
 namespace vorn {
@@ -75,7 +75,7 @@ TEST_F(SiteDialogTest, NewReturnsToTehranWhateverWasChosen)
   dialog().Combo1_Click(kKhuzestan);
   dialog().Option2_Click();
   prompter.answer(true);
-  s->form1.NW();
+  test::newProject(*s);
   EXPECT_EQ(f().Combo1.index, 6);
   EXPECT_EQ(f().Combo2.items, cityNames(6));
   EXPECT_EQ(cityShown(), "تهران");
@@ -130,7 +130,7 @@ TEST_F(SiteDialogTest, CitiesWithoutValueKeepTheAInForce)
 
 TEST_F(SiteDialogTest, DirectOptionShows030AndOkGivesPoint3WhateverTheCity)
 {
-  s->form1.Command_Click(1);
+  test::clickMainCommand(*s, 1);
   dialog().Combo1_Click(kKhuzestan);
   chooseCity("آبادان");
   dialog().Option2_Click();
@@ -208,7 +208,7 @@ TEST_F(SiteDialogTest, OtherSoilsKeepTheirSWhenAChanges)
 
 TEST_F(SiteDialogTest, OpensOverTheMainWindowAndOkReturns)
 {
-  s->form1.Command_Click(1);
+  test::clickMainCommand(*s, 1);
   EXPECT_TRUE(p().window(WindowId::Form2).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
   dialog().OK_Click();
@@ -226,7 +226,7 @@ TEST_F(SiteDialogTest, CancelRestoresEverythingItSnapshotted)
   const Form2Controls before = f();
   ASSERT_DOUBLE_EQ(p().S, 1.75);
   // Action: open, change province, city and option, then CANCEL.
-  s->form1.Command_Click(1);
+  test::clickMainCommand(*s, 1);
   dialog().Combo1_Click(kKhuzestan);
   chooseCity("آبادان");
   dialog().Option2_Click();
@@ -252,7 +252,7 @@ TEST_F(SiteDialogTest, CancelRestoresTheDirectChoice)
   dialog().OK_Click();
   ASSERT_DOUBLE_EQ(p().a, 0.2);
   const Form2Controls before = f();
-  s->form1.Command_Click(1);
+  test::clickMainCommand(*s, 1);
   dialog().Option1_Click();
   dialog().Combo1_Click(6);
   dialog().CANCEL_Click();

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/site/form2_site.h"
 
 namespace vorn {
@@ -20,7 +20,7 @@ protected:
   Form3& dialog() { return s->form3; }
   void chooseSoil(int index)
   {
-    s->form1.Command_Click(2);
+    test::clickMainCommand(*s, 2);
     dialog().Option1_Click(index);
     dialog().OK_Click();
   }
@@ -74,7 +74,7 @@ TEST_F(SoilDialogTest, SoilType4ThenAPoint25GivesS225AndAPoint35ThenSoil4Gives17
 TEST_F(SoilDialogTest, CancelRestoresTheOptionAndLeavesTheParameters)
 {
   chooseSoil(2);
-  s->form1.Command_Click(2);
+  test::clickMainCommand(*s, 2);
   dialog().Option1_Click(3);
   dialog().CANCEL_Click();
   for (int k = 0; k <= 3; ++k) {
@@ -89,7 +89,7 @@ TEST_F(SoilDialogTest, CancelRestoresTheOptionAndLeavesTheParameters)
 
 TEST_F(SoilDialogTest, HelpOpensOverTheDialogAndItsOkReturns)
 {
-  s->form1.Command_Click(2);
+  test::clickMainCommand(*s, 2);
   dialog().Command1_Click();
   EXPECT_FALSE(p().window(WindowId::Form3).enabled);
   EXPECT_TRUE(p().window(WindowId::Form4).visible);
@@ -106,7 +106,7 @@ TEST_F(SoilDialogTest, NoOptionSelectedLeavesTheParameters)
   for (int k = 0; k <= 3; ++k) {
     p().form3.Option1[k].value = false;  // as a project file may leave it
   }
-  s->form1.Command_Click(2);
+  test::clickMainCommand(*s, 2);
   dialog().OK_Click();
   EXPECT_DOUBLE_EQ(p().TS, 0.5);
   EXPECT_DOUBLE_EQ(p().T0, 0.1);

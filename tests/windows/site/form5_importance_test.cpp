@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -28,7 +28,7 @@ TEST_F(ImportanceDialogTest, EachCategorySetsItsFactor)
   EXPECT_DOUBLE_EQ(p().i, 1.0);
   const double factors[] = {0.8, 1.0, 1.2, 1.4};
   for (int k : {3, 0, 2, 1}) {
-    s->form1.Command_Click(3);
+    test::clickMainCommand(*s, 3);
     dialog().Option1_Click(k);
     dialog().OK_Click();
     EXPECT_DOUBLE_EQ(p().i, factors[k]);
@@ -39,10 +39,10 @@ TEST_F(ImportanceDialogTest, EachCategorySetsItsFactor)
 
 TEST_F(ImportanceDialogTest, CancelRestoresTheOptionAndLeavesI)
 {
-  s->form1.Command_Click(3);
+  test::clickMainCommand(*s, 3);
   dialog().Option1_Click(3);
   dialog().OK_Click();
-  s->form1.Command_Click(3);
+  test::clickMainCommand(*s, 3);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
   dialog().Option1_Click(0);
   dialog().CANCEL_Click();
@@ -55,7 +55,7 @@ TEST_F(ImportanceDialogTest, CancelRestoresTheOptionAndLeavesI)
 
 TEST_F(ImportanceDialogTest, HelpOpensOverTheDialogAndItsOkReturns)
 {
-  s->form1.Command_Click(3);
+  test::clickMainCommand(*s, 3);
   dialog().Command1_Click();
   EXPECT_FALSE(p().window(WindowId::Form5).enabled);
   EXPECT_TRUE(p().window(WindowId::Form6).visible);
@@ -69,7 +69,7 @@ TEST_F(ImportanceDialogTest, NewReturnsToTheMediumCategory)
   dialog().Option1_Click(0);
   dialog().OK_Click();
   prompter.answer(true);
-  s->form1.NW();
+  test::newProject(*s);
   EXPECT_TRUE(p().form5.Option1[1].value);
   EXPECT_FALSE(p().form5.Option1[0].value);
   EXPECT_DOUBLE_EQ(p().i, 1.0);

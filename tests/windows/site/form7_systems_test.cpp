@@ -6,9 +6,9 @@
 #include <string>
 
 #include "codetables/system_table.h"
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -21,7 +21,7 @@ protected:
   Form7& dialog() { return s->form7; }
   void choose(char direction, int code)
   {
-    s->form1.Command_Click(direction == 'x' ? 4 : 5);
+    test::clickMainCommand(*s, direction == 'x' ? 4 : 5);
     dialog().Option1_Click(code - 1);
     dialog().OK_Click();
   }
@@ -91,7 +91,7 @@ TEST_F(SystemDialogTest, OpeningForXPreparesTheDialog)
 {
   choose('y', 4);
   choose('x', 12);
-  s->form1.Command_Click(4);
+  test::clickMainCommand(*s, 4);
   EXPECT_EQ(p().window(WindowId::Form7).caption, form7_texts::captionX);
   EXPECT_TRUE(p().window(WindowId::Form7).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
@@ -108,14 +108,14 @@ TEST_F(SystemDialogTest, OpeningForYSelectsTheSystemOfY)
 {
   choose('x', 12);
   choose('y', 20);
-  s->form1.Command_Click(5);
+  test::clickMainCommand(*s, 5);
   EXPECT_EQ(p().window(WindowId::Form7).caption, form7_texts::captionY);
   EXPECT_EQ(p().form7.xory, "y");
   EXPECT_EQ(dialog().selectedCode(), 20);
   EXPECT_DOUBLE_EQ(p().form7.def2, 20);
   EXPECT_DOUBLE_EQ(p().HmaxO, 50);
   dialog().CANCEL_Click();
-  s->form1.Command_Click(4);
+  test::clickMainCommand(*s, 4);
   EXPECT_EQ(dialog().selectedCode(), 12);
 }
 
@@ -145,7 +145,7 @@ TEST_F(SystemDialogTest, CancelLeavesTheSystemRAndLimitsAsTheyWere)
 {
   choose('x', 17);
   choose('y', 13);
-  s->form1.Command_Click(4);
+  test::clickMainCommand(*s, 4);
   dialog().Option1_Click(3);
   dialog().CANCEL_Click();
   EXPECT_DOUBLE_EQ(p().SYSTEMx, 17);
@@ -156,7 +156,7 @@ TEST_F(SystemDialogTest, CancelLeavesTheSystemRAndLimitsAsTheyWere)
   EXPECT_FALSE(p().window(WindowId::Form7).visible);
   EXPECT_TRUE(p().window(WindowId::form1).enabled);
 
-  s->form1.Command_Click(5);
+  test::clickMainCommand(*s, 5);
   dialog().Option1_Click(0);
   dialog().CANCEL_Click();
   EXPECT_DOUBLE_EQ(p().SYSTEMy, 13);
@@ -168,7 +168,7 @@ TEST_F(SystemDialogTest, CancelLeavesTheSystemRAndLimitsAsTheyWere)
 TEST_F(SystemDialogTest, ACodeOutsideTheListSelectsNothingAndOkKeepsTheValues)
 {
   p().SYSTEMx = 0;  // as a foreign project file may leave it
-  s->form1.Command_Click(4);
+  test::clickMainCommand(*s, 4);
   EXPECT_EQ(dialog().selectedCode(), 0);
   dialog().OK_Click();
   EXPECT_DOUBLE_EQ(p().SYSTEMx, 0);
@@ -182,7 +182,7 @@ TEST_F(SystemDialogTest, NewReturnsToSystem10AndLimit50)
   choose('x', 17);
   choose('y', 4);
   prompter.answer(true);
-  s->form1.NW();
+  test::newProject(*s);
   EXPECT_DOUBLE_EQ(p().SYSTEMx, 10);
   EXPECT_DOUBLE_EQ(p().SYSTEMy, 10);
   EXPECT_DOUBLE_EQ(p().Rx, 6);

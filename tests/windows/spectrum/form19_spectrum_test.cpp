@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/spectrum/form20_spectrum.h"
 #include "windows/static/run1_static.h"
 
@@ -30,7 +30,7 @@ protected:
     p().S = 1.5;
     p().Rx = 7;
     p().Ry = 11;
-    s->form1.Command_Click(14);
+    test::clickMainCommand(*s, 14);
   }
 
   // Types the two values and presses OK.
@@ -227,7 +227,7 @@ TEST_F(Spectrum, CoefficientsBeyondADoubleBuildNoTable)
   run("1", "0.5");
   s->form20.OK_Click();
   const Grid before = grid();
-  s->form1.Command_Click(14);
+  test::clickMainCommand(*s, 14);
   p().S = 1e308;  // B = S + 1 on the plateau, times A and I, over R, times 10 000
   run("1", "0.5");
   ASSERT_EQ(prompter.shown().size(), 1u);

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/static/form13_static_results.h"
 
 namespace vorn {
@@ -833,7 +833,7 @@ TEST_F(StaticRunTest, RefillingForFewerStoriesLeavesNoEarlierRow)
 TEST_F(StaticRunTest, CompletedRunOpensTheResultsAndLocksTheInputs)
 {
   p().form1.Check11.value = 1;
-  s->form1.Command_Click(9);
+  test::clickMainCommand(*s, 9);
   ASSERT_TRUE(prompter.shown().empty());
   EXPECT_TRUE(p().window(WindowId::Form13).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/static/form22_allowable_drifts.h"
 #include "windows/static/run1_static.h"
 
@@ -125,7 +125,7 @@ TEST_F(AllowableDrifts, GridHasAHeaderRowAndOneRowPerStory)
 
 TEST_F(AllowableDrifts, OpensOverTheMainWindowAndOffersTheReportTable)
 {
-  s->form1.Command_Click(15);
+  test::clickMainCommand(*s, 15);
   EXPECT_TRUE(p().window(WindowId::Form22).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
   EXPECT_TRUE(p().form27.Check[9].enabled);

@@ -5,9 +5,9 @@
 #include <array>
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/structure/form11_story_picker.h"
 #include "windows/structure/form8_structure.h"
 
@@ -32,7 +32,7 @@ protected:
   // The structure dialog opened on an n-story building, then its first-entry button.
   void firstEntry(int n)
   {
-    s->form1.Command_Click(6);
+    test::clickMainCommand(*s, 6);
     p().form8.Text[2].text = std::to_string(n);
     p().form8.Text[3].text = std::to_string(3 * n);
     s->form8.Command2_Click();
@@ -398,7 +398,7 @@ TEST_F(StoryWindowTest, EditingOpensThePickerOverTheStructureDialog)
 {
   firstEntry(4);
   f().Command4_Click();  // every story entered
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   s->form8.Command3_Click();
   EXPECT_TRUE(win(WindowId::Form11).visible);
   EXPECT_FALSE(win(WindowId::Form8).enabled);
@@ -423,7 +423,7 @@ TEST_F(StoryWindowTest, ThePickedStoryIsShownWithItsRecordAndItsButtons)
   f().OK_Click();  // the roof
   ASSERT_FALSE(win(WindowId::Form10).visible);
 
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   s->form8.Command3_Click();
   s->form11.Combo1_Click(3);  // story 4
   s->form11.OK_Click();

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -43,7 +43,7 @@ protected:
 TEST_F(InputSummaryTest, TheMainWindowButtonShowsTheSummaryOverItself)
 {
   stories(1);
-  s->form1.Command_Click(8);
+  test::clickMainCommand(*s, 8);
   EXPECT_TRUE(p().window(WindowId::Form12).visible);
   EXPECT_FALSE(p().window(WindowId::form1).enabled);
   s->form12.OK_Click();

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/structure/form10_stories.h"
 #include "windows/structure/form11_story_picker.h"
 #include "windows/structure/form9_structure_help.h"
@@ -26,7 +26,7 @@ protected:
   // The dialog opened from the main window with the given texts typed.
   void openWith(const char* period, const char* stories, const char* height)
   {
-    s->form1.Command_Click(6);
+    test::clickMainCommand(*s, 6);
     c().Text[1].text = period;
     c().Text[2].text = stories;
     c().Text[3].text = height;
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(StructureDialogTest, TheMainWindowOpensTheDialogOverItself)
 {
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   EXPECT_TRUE(win(WindowId::Form8).visible);
   EXPECT_FALSE(win(WindowId::form1).enabled);
 }
@@ -69,7 +69,7 @@ TEST_F(StructureDialogTest, ARefusedBoxGetsBackTheTextItHadWhenTheDialogOpened)
   c().Text[1].text = "0.8";
   c().Text[2].text = "4";
   c().Text[3].text = "12.5";
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   struct Case {
     int box;
     const char* typed;
@@ -97,7 +97,7 @@ TEST_F(StructureDialogTest, ARefusedBoxGetsBackTheTextItHadWhenTheDialogOpened)
 
 TEST_F(StructureDialogTest, TheKeyRingSkipsThePeriodBoxWhileItIsDisabled)
 {
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   ASSERT_FALSE(c().Text[1].enabled);  // the empirical period is chosen after New
   f().Text_KeyDown(3, BoxKey::Enter);
   EXPECT_EQ(win(WindowId::Form8).focus, "Text2");
@@ -196,7 +196,7 @@ TEST_F(StructureDialogTest, StoryButtonsOpenNothingWhenValidationFails)
 
 TEST_F(StructureDialogTest, TheHelpWindowOpensOverTheDialogAndReturnsToIt)
 {
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   f().Command1_Click();
   EXPECT_TRUE(win(WindowId::Form9).visible);
   EXPECT_FALSE(win(WindowId::Form8).enabled);
@@ -328,7 +328,7 @@ TEST_F(StructureDialogTest, CancelBringsBackTheStoryTableAndEverythingTypedSince
   c().Command[3].enabled = true;
   p().form10.Text[4].text = "350";
 
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   c().Text[2].text = "3";
   c().Text[3].text = "9.5";
   f().Check_Click(3, 0);
@@ -362,7 +362,7 @@ TEST_F(StructureDialogTest, CancelBringsBackTheStoryTableAndEverythingTypedSince
 
 TEST_F(StructureDialogTest, CancelWithNoStoryEnteredOffersTheFirstEntryAgain)
 {
-  s->form1.Command_Click(6);
+  test::clickMainCommand(*s, 6);
   c().Text[2].text = "2";
   f().Command2_Click();
   s->form10.APPLY_Click();  // story 1 entered

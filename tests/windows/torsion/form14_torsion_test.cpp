@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 #include "windows/torsion/form15_story_picker.h"
 #include "windows/torsion/form16_torsion_stories.h"
 
@@ -37,7 +37,7 @@ protected:
     p().N = n;
     p().form8.Check[3].value = regular ? 1 : 0;
     p().form1.Command[10].enabled = true;
-    s->form1.Command_Click(10);
+    test::clickMainCommand(*s, 10);
     ASSERT_TRUE(win(WindowId::Form14).visible);
     text14(1) = "20";
     text14(2) = "12";

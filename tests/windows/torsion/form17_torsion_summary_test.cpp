@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/main/form1_main.h"
 
 namespace vorn {
 namespace {
@@ -28,7 +28,7 @@ TEST_F(TorsionSummaryTest, LabelsCarryThePlanAndTheFoundation)
   p().FDIMy = 8;
   p().FTHK = 0.75;
   p().form1.Command[11].enabled = true;
-  s.form1.Command_Click(11);
+  test::clickMainCommand(s, 11);
   namespace t = form17_texts;
   const Form17Contents& f = p().form17;
   EXPECT_EQ(f.Label1.caption, t::unitLabel);
