@@ -14,10 +14,10 @@
 
 #include "fileformat/project_file.h"
 #include "fileformat/project_file_layout.h"
+#include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
 #include "temp_folder.h"
-#include "windows/files/form26_file_dialog.h"
 
 namespace vorn {
 namespace {
@@ -124,10 +124,7 @@ TEST(FuzzRegressions, TheFiniteCheckFindsTheLineOfAnInfinity)
 // Saves the project as the file dialog's Save As does.
 void saveAs(Session& s, const fs::path& folder, const std::string& name)
 {
-  s.form26.MENSAVEAS_Click();
-  s.form26.Dir1_Change(folder.string());
-  s.form26.Text1_Change(name);
-  s.form26.OK_Click();
+  test::saveProjectAs(s, folder.string(), name);
 }
 
 class FuzzSeeds : public ::testing::Test {

@@ -22,8 +22,6 @@
 #include "views/static/form13_static_results_view.h"
 #include "views/torsion/form18_torsion_results_view.h"
 #include "windows/common/plot_data.h"
-#include "windows/pdelta/form23_pdelta.h"
-#include "windows/spectrum/form19_spectrum.h"
 #include "windows/static/run1_static.h"
 #include "windows/torsion/run2_torsion.h"
 
@@ -116,7 +114,7 @@ TEST_F(ResultPlots, SpectrumWindowPlotsBothDirectionsBesideTheTable)
     test::clickMainCommand(app.session(), 14);
     p().form19.Text[1].text = "4";
     p().form19.Text[2].text = "0.05";
-    app.session().form19.OK_Click();
+    test::runSpectrumTable(app.session());
   });
   auto& window = view<Form20View>(WindowId::Form20);
   expectPlotDrawn(window, *window.grid(), *window.plot(), t::spectrumTitle, "form20_plot.png");
@@ -161,7 +159,7 @@ TEST_F(ResultPlots, PDeltaWindowPlotsDriftsAndStabilityBelowTheGrid)
   app.run([this] {
     test::lockInputsAfterRun(app.session());
     test::clickMainCommand(app.session(), 16);
-    app.session().form23.RUN6();
+    test::runPDeltaCheck(app.session());
   });
   auto& window = view<Form24View>(WindowId::Form24);
   ASSERT_TRUE(window.isVisible());

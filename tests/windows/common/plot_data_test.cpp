@@ -10,8 +10,6 @@
 #include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/pdelta/form23_pdelta.h"
-#include "windows/spectrum/form19_spectrum.h"
 #include "windows/static/run1_static.h"
 #include "windows/torsion/run2_torsion.h"
 
@@ -74,7 +72,7 @@ TEST_F(PlotData, SpectrumFollowsTheTableOfBothDirectionsWithThePlateauCorners)
   test::clickMainCommand(*s, 14);
   p().form19.Text[1].text = "2";
   p().form19.Text[2].text = "0.25";
-  s->form19.OK_Click();
+  test::runSpectrumTable(*s);
   ASSERT_TRUE(p().window(WindowId::Form20).visible);
 
   const Plot plot = spectrumPlot(p());
@@ -194,7 +192,7 @@ protected:
     }
     test::lockInputsAfterRun(*s);
     test::clickMainCommand(*s, 16);
-    s->form23.RUN6();
+    test::runPDeltaCheck(*s);
     ASSERT_TRUE(p().window(WindowId::Form24).visible);
   }
 };

@@ -18,11 +18,11 @@
 #include <thread>
 
 #include "fileformat/project_file.h"
+#include "main_window_driver.h"
 #include "report_buildings.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
 #include "temp_folder.h"
-#include "windows/files/form26_file_dialog.h"
 #include "windows/main/form1_main.h"
 #include "windows/report/form27_print.h"
 
@@ -98,9 +98,7 @@ TEST_F(ReportTool, SavedProjectGivesTheSameBytesAsTheDialogAfterOpen)
 
   // Action 1: open it with the Open command and press OK in the report dialog.
   auto opened = std::make_unique<Session>(prompter);
-  opened->form26.MENOPEN_Click();
-  opened->form26.Text1_Change("B");
-  opened->form26.OK_Click();
+  test::openProjectNamed(*opened, "B");
   ASSERT_TRUE(prompter.shown().empty()) << prompter.shown().front().text;
   opened->form27.open();
   ASSERT_EQ(opened->project.form27.Check[11].value, 1);
