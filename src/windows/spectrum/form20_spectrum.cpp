@@ -1,9 +1,8 @@
 #include "windows/spectrum/form20_spectrum.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 #include "model/number_text.h"
 #include "session/session.h"
@@ -17,39 +16,18 @@ constexpr int kColWidthTwips = 3500;
 constexpr int kPeriodColWidthTwips = 1500;
 constexpr int kCellFormat = 3;
 
-// Spectrum factor B of the soil at period T; the 0.00001 s belongs to the descending branch.
-// The rising branch starts at 1 at T = 0 (also for a corner period of 0 read from a damaged file).
-double spectrumFactor(const Project& p, double T)
+// Fills one direction's column. Without a positive behaviour factor there is no coefficient to
+// show and the column stays empty.
+void fillDirection(Grid& grid, const SpectrumDirection& d, int col)
 {
-  if (T <= p.T0) {
-    return p.T0 > 0 ? 1 + p.S * T / p.T0 : 1;
-  }
-  if (T <= p.TS) {
-    return p.S + 1;
-  }
-  return (p.S + 1) * std::pow(p.TS / (T + 0.00001), 2.0 / 3.0);
-}
-
-// Fills one direction's column from the periods the grid shows. Without a positive behaviour
-// factor there is no coefficient to show and the column stays empty. False when a coefficient is
-// not a finite number (values far beyond any site, from a hand-edited project file).
-bool fillDirection(Grid& grid, const Project& p, int lastRow, int col, double R)
-{
-  if (!(R > 0)) {
-    return true;
+  if (!d.limited) {
+    return;
   }
   grid.setCol(col);
-  for (int r = 1; r <= lastRow; ++r) {
-    const double B = spectrumFactor(p, numericValue(grid.text(r, 0)));
-    const double value = B / R >= 0.1 ? p.a * B * p.i / R : 0.1 * p.a * p.i;
-    const double shown = roundHalfEven(value * 10000) / 10000;
-    if (!std::isfinite(shown)) {
-      return false;
-    }
-    grid.setRow(r);
-    grid.setText(padded(shown));
+  for (std::size_t k = 0; k < d.coefficient.size(); ++k) {
+    grid.setRow(static_cast<int>(k) + 1);
+    grid.setText(padded(d.coefficient[k]));
   }
-  return true;
 }
 
 }  // namespace
@@ -57,9 +35,8 @@ bool fillDirection(Grid& grid, const Project& p, int lastRow, int col, double R)
 int buildSpectrumTable(Project& p)
 {
   Grid grid = p.form20.MSFlexGrid1;
-  const double steps = p.TSTEP > 0 ? roundHalfEven(p.TMAX / p.TSTEP) : 0;
-  const int n = static_cast<int>(std::clamp(steps, 0.0, static_cast<double>(kMaxSpectrumSteps)));
-  const int rows = n + 2;
+  const std::vector<double> periods = spectrumPeriods(p);
+  const int rows = static_cast<int>(periods.size()) + 1;
   const int cols = static_cast<int>(form20_texts::headings.size());
   grid.setCols(cols);
   grid.setRows(rows);
@@ -82,16 +59,20 @@ int buildSpectrumTable(Project& p)
     grid.setText(form20_texts::headings[static_cast<std::size_t>(c)]);
   }
 
+  // The coefficients are those of the periods as the grid shows them.
   grid.setCol(0);
+  std::vector<double> shown(periods.size());
   for (int r = 1; r < rows; ++r) {
-    const double T = (r - 1) * p.TSTEP;
     grid.setRow(r);
-    grid.setText(padded(T > p.TMAX ? p.TMAX : T));
+    grid.setText(padded(periods[static_cast<std::size_t>(r - 1)]));
+    shown[static_cast<std::size_t>(r - 1)] = numericValue(grid.text(r, 0));
   }
-
-  if (!fillDirection(grid, p, rows - 1, 1, p.Rx) || !fillDirection(grid, p, rows - 1, 2, p.Ry)) {
+  const SpectrumTableResult table = calculateSpectrumTable(p, shown);
+  if (!table.finite) {
     return 0;
   }
+  fillDirection(grid, table.x, 1);
+  fillDirection(grid, table.y, 2);
   p.form20.MSFlexGrid1 = std::move(grid);
   return rows;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calculations/spectrum_table.h"
+
 namespace vorn {
 
 struct Project;
@@ -18,10 +20,6 @@ inline constexpr std::array<const char*, 3> headings = {
     "ضريب شتاب طيف پاسخ جهت عمودي سازه بر حسب شتاب ثقلي",
 };
 }  // namespace form20_texts
-
-// The largest table: TMAX / TSTEP periods past the first, so that the grid stays within
-// 32 767 rows with its header.
-inline constexpr int kMaxSpectrumSteps = 32765;
 
 // Builds the design-spectrum table in the spectrum window's grid from TMAX and TSTEP (checked
 // by the dialog beforehand): one row per period step from 0 (the last period held at TMAX), then

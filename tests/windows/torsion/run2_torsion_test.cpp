@@ -426,6 +426,27 @@ TEST_F(TorsionRunTest, NoLateralForcesStopsTheRunInsteadOfDividingByZero)
   EXPECT_FALSE(p().form27.Check[6].enabled);
 }
 
+TEST_F(TorsionRunTest, FactorsFoundBeforeAStopOnTheMomentsStayUnrounded)
+{
+  for (const bool regular : {true, false}) {
+    s = std::make_unique<Session>(prompter);
+    building(2);
+    p().form8.Check[3].value = regular ? 1 : 0;
+    computedFactors();
+    // Story 1: (0.015 / 0.012)^2 = 1.5625, which a completed run would store as 1.56.
+    drifts({0.01, 0.01}, {0.015, 0.015}, {0.01, 0.01}, {0.012, 0.012});
+    p().Ajx[150] = 2.5;
+    p().ForceX[1] = p().ForceX[2] = 0;
+    run();
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, run2_texts::noOverturningMoment);
+    EXPECT_NEAR(p().Ajx[1], regular ? 1 : 1.5625, 1e-12) << regular;
+    EXPECT_EQ(p().Ajx[150], regular ? 1 : 2.5) << regular;
+    EXPECT_EQ(p().EACCx[1], 0) << regular;
+    prompter.clear();
+  }
+}
+
 // Values far beyond any building (a hand-edited project file) overflow the moments or the drift
 // sums: the run stops under the static run's message for invalid data and keeps what it had.
 TEST_F(TorsionRunTest, MomentsOrDriftSumsBeyondADoubleStopTheRun)
