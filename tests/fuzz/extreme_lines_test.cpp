@@ -14,8 +14,8 @@
 #include "model/project.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
+#include "windows/common/run_messages.h"
 #include "windows/files/open_project.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

@@ -11,9 +11,9 @@
 #include "model/number_text.h"
 #include "session/session.h"
 #include "session/window_protocol.h"
+#include "windows/common/run_messages.h"
 #include "windows/pdelta/form24_pdelta_results.h"
 #include "windows/pdelta/form25_story_picker.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "windows/common/run_messages.h"
+
 namespace vorn {
 
 class Session;
@@ -29,18 +31,7 @@ inline constexpr std::array<const char*, 8> stopMessages = {
     "استفاده از سيستم قاب خمشي فولادي با شکلپذيري معمولي تنها براي ساختمانهاي يک طبقه و صنعتي با "
     "اهميت متوسط و کم و با ارتفاع حداکثر 18متر مجاز است ",
 };
-// Messages 1 to 4 carry this title; 5 to 8 carry the program's title.
-inline constexpr const char* checkTitle = "errore box";
-// A run whose story data give no forces (all heights or the weights above a level zero, as a
-// hand-edited project file can hold) stops with this message, and one whose values give no finite
-// result (a zero behaviour factor, a negative height, a story count outside 1 to 200) with the
-// next; both under the title above.
-inline constexpr const char* zeroSumMessage =
-    "وزن يا ارتفاع طبقات صفر ميباشد و نيروهاي جانبي طبقات قابل محاسبه نيست.لطفاً اطلاعات طبقات را "
-    "اصلاح نموده و برنامه را دوباره اجرا نماييد";
-inline constexpr const char* invalidDataMessage =
-    "مقادير اطلاعات ورودي معتبر نميباشد و محاسبات انجام نشد.لطفاً اطلاعات ورودي را اصلاح نموده و "
-    "برنامه را دوباره اجرا نماييد";
+// Messages 1 to 4 carry the title checkTitle (run_messages.h); 5 to 8 carry the program's title.
 
 // Lines of the results list.
 inline constexpr const char* empiricalX = " پريود سازه از فرمول تجربي درجهت افقي=";

@@ -8,8 +8,8 @@
 #include "model/number_text.h"
 #include "session/session.h"
 #include "session/window_protocol.h"
+#include "windows/common/run_messages.h"
 #include "windows/static/form21_recommendations.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 

@@ -7,8 +7,8 @@
 #include "model/number_text.h"
 #include "session/session.h"
 #include "session/window_protocol.h"
+#include "windows/common/run_messages.h"
 #include "windows/static/form22_allowable_drifts.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 

@@ -9,7 +9,7 @@
 #include "model/number_text.h"
 #include "session/session.h"
 #include "session/window_protocol.h"
-#include "windows/static/run1_static.h"
+#include "windows/common/run_messages.h"
 #include "windows/torsion/form18_torsion_results.h"
 
 namespace vorn {

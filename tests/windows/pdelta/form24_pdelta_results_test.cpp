@@ -10,8 +10,8 @@
 #include "model/number_text.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
+#include "windows/common/run_messages.h"
 #include "windows/pdelta/form23_pdelta.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

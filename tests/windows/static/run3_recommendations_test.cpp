@@ -9,8 +9,8 @@
 
 #include "scripted_prompter.h"
 #include "session/session.h"
+#include "windows/common/run_messages.h"
 #include "windows/static/form21_recommendations.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

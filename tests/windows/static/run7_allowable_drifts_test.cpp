@@ -8,8 +8,8 @@
 #include "main_window_driver.h"
 #include "scripted_prompter.h"
 #include "session/session.h"
+#include "windows/common/run_messages.h"
 #include "windows/static/form22_allowable_drifts.h"
-#include "windows/static/run1_static.h"
 
 namespace vorn {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "scripted_prompter.h"
 #include "session/session.h"
-#include "windows/static/run1_static.h"
+#include "windows/common/run_messages.h"
 #include "windows/torsion/form14_torsion.h"
 #include "windows/torsion/form18_torsion_results.h"
 
