@@ -61,6 +61,30 @@ Decimal decompose(double magnitude)
     d.exponent = 308;
     return d;
   }
+  // A number of few decimals (0.0125, 12.35) is m / 10^k for a whole m below 10^15: when the
+  // double is the nearest to that quotient, m's digits are the fifteen-digit rounding, for the
+  // reason given below, and finding them takes a few multiplications instead of a conversion.
+  if (magnitude >= std::numeric_limits<double>::min() && magnitude < 1e15) {
+    for (std::size_t k = 1; k <= 8; ++k) {
+      const double scaled = magnitude * kPowersOfTen[k];
+      if (scaled >= 1e15) {
+        break;
+      }
+      if (scaled == std::floor(scaled) && scaled / kPowersOfTen[k] == magnitude) {
+        auto whole = static_cast<std::uint64_t>(scaled);
+        int exponent = -static_cast<int>(k);
+        while (whole % 10 == 0) {
+          whole /= 10;
+          ++exponent;
+        }
+        const auto written =
+            std::to_chars(d.storage.data(), d.storage.data() + d.storage.size(), whole);
+        d.count = static_cast<std::size_t>(written.ptr - d.storage.data());
+        d.exponent = exponent + static_cast<int>(d.count) - 1;
+        return d;
+      }
+    }
+  }
   // The shortest digits that read back as the same double are, when there are at most fifteen of
   // them, the fifteen-digit rounding as well: the double lies within half a unit of its last
   // binary place of them, far less than half a unit of the fifteenth decimal place. Only longer

@@ -67,7 +67,7 @@ TEST(PaddedNumber, ScaledByAPowerOfTenEvenBeyondADouble)
 
 // The fifteen significant digits are those of the C library's own rounding, for doubles of every
 // kind: random bit patterns (subnormals and huge values among them), whole numbers near 10^15,
-// hundredths and thirds. Two texts of fifteen digits read back as the same double only when
+// few decimals and their neighbours, thirds. Two texts of fifteen digits read back as the same double only when
 // their digits are the same.
 TEST(PaddedNumber, KeepsFifteenCorrectlyRoundedDigits)
 {
@@ -89,6 +89,8 @@ TEST(PaddedNumber, KeepsFifteenCorrectlyRoundedDigits)
     }
     check(std::round(unit(random) * 1e17));
     check(std::round(unit(random) * 1e7) / 100);
+    check(std::round(unit(random) * 1e9) / 1e8);  // drifts in metres: few decimals
+    check(std::nextafter(std::round(unit(random) * 1e6) / 1e4, 1.0));
     check(unit(random) * 1000 / 3);
     check(unit(random) * 1e-300);
   }
