@@ -67,8 +67,8 @@ TEST(PaddedNumber, ScaledByAPowerOfTenEvenBeyondADouble)
 
 // The fifteen significant digits are those of the C library's own rounding, for doubles of every
 // kind: random bit patterns (subnormals and huge values among them), whole numbers near 10^15,
-// few decimals and their neighbours, thirds. Two texts of fifteen digits read back as the same double only when
-// their digits are the same.
+// numbers of few decimals and their neighbours, thirds. Two texts of fifteen digits read back as
+// the same double only when their digits are the same.
 TEST(PaddedNumber, KeepsFifteenCorrectlyRoundedDigits)
 {
   std::mt19937_64 random(20261208);
