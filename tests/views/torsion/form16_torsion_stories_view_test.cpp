@@ -7,9 +7,9 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 
-#include "view_clicks.h"
 #include "scripted_prompter.h"
 #include "toolkit/application_view.h"
+#include "view_clicks.h"
 #include "views/main/all_windows_view.h"
 #include "views/main/form1_main_view.h"
 #include "views/torsion/form14_torsion_view.h"
