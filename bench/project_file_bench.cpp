@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "counting_prompter.h"
 #include "fileformat/project_file.h"
 #include "session/session.h"
 #include "windows/files/open_project.h"
@@ -12,13 +13,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class Silent : public vorn::Prompter {
-public:
-  void message(const std::string&, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return true; }
-  bool askOkCancel(const std::string&, const std::string&) override { return true; }
-};
 
 // A 200-story building with every story, centre and drift entered, so that opening it runs
 // every computation again.
@@ -70,7 +64,7 @@ struct Folder {
 
 void BM_SaveProject200(benchmark::State& state)
 {
-  Silent prompter;
+  vorn::bench::CountingPrompter prompter(true);
   auto s = std::make_unique<vorn::Session>(prompter);
   describe(s->project);
   vorn::RUN1(*s);
@@ -85,7 +79,7 @@ BENCHMARK(BM_SaveProject200)->Unit(benchmark::kMillisecond);
 
 void BM_OpenProject200(benchmark::State& state)
 {
-  Silent prompter;
+  vorn::bench::CountingPrompter prompter(true);
   Folder folder;
   const std::string path = (folder.path / "B.EQ").string();
   {

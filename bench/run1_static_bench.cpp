@@ -3,19 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "session/prompter.h"
+#include "counting_prompter.h"
 #include "session/session.h"
 #include "windows/static/run1_static.h"
 
 namespace {
-
-// Answers nothing and shows nothing: a benchmark has no one to ask.
-class SilentPrompter : public vorn::Prompter {
-public:
-  void message(const std::string&, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  bool askOkCancel(const std::string&, const std::string&) override { return false; }
-};
 
 // A building of n alike stories on special RC moment frames, which the code checks accept at
 // any height once the height limit allows it.
@@ -47,7 +39,7 @@ void describeBuilding(vorn::Project& p, int n)
 
 void BM_RUN1(benchmark::State& state)
 {
-  SilentPrompter prompter;
+  vorn::bench::CountingPrompter prompter;
   auto session = std::make_unique<vorn::Session>(prompter);
   describeBuilding(session->project, static_cast<int>(state.range(0)));
   for (auto _ : state) {

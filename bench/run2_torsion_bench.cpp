@@ -3,20 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "session/prompter.h"
+#include "counting_prompter.h"
 #include "session/session.h"
 #include "windows/torsion/run2_torsion.h"
 
 namespace {
-
-// Counts the messages: a run that stops would measure nothing worth knowing.
-class CountingPrompter : public vorn::Prompter {
-public:
-  void message(const std::string&, const std::string&) override { ++messages; }
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  bool askOkCancel(const std::string&, const std::string&) override { return false; }
-  int messages = 0;
-};
 
 // An irregular building of n stories of 3.2 m whose static run and torsion data are in place,
 // the amplification factors found from the drifts; the centres wander a little from story to
@@ -51,7 +42,7 @@ void describeBuilding(vorn::Project& p, int n)
 
 void BM_RUN2(benchmark::State& state)
 {
-  CountingPrompter prompter;
+  vorn::bench::CountingPrompter prompter;
   auto session = std::make_unique<vorn::Session>(prompter);
   describeBuilding(session->project, static_cast<int>(state.range(0)));
   for (auto _ : state) {

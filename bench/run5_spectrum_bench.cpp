@@ -3,27 +3,18 @@
 #include <memory>
 #include <string>
 
+#include "counting_prompter.h"
 #include "model/number_text.h"
-#include "session/prompter.h"
 #include "session/session.h"
 #include "windows/spectrum/form19_spectrum.h"
 
 namespace {
 
-// Shows nothing: a refused value would stop the benchmark with an error instead.
-class CountingPrompter : public vorn::Prompter {
-public:
-  void message(const std::string&, const std::string&) override { ++messages; }
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  bool askOkCancel(const std::string&, const std::string&) override { return false; }
-  int messages = 0;
-};
-
 // The design spectrum of soil type 3 with periods 0 to 999.9 s in steps of 0.1 s:
 // 10 000 rows of periods, the header row besides.
 void BM_RUN5(benchmark::State& state)
 {
-  CountingPrompter prompter;
+  vorn::bench::CountingPrompter prompter;
   auto session = std::make_unique<vorn::Session>(prompter);
   vorn::Project& p = session->project;
   p.T0 = 0.15;

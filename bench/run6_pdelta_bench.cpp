@@ -3,27 +3,18 @@
 #include <memory>
 #include <string>
 
-#include "session/prompter.h"
+#include "counting_prompter.h"
 #include "session/session.h"
 #include "windows/pdelta/form23_pdelta.h"
 #include "windows/pdelta/form24_pdelta_results.h"
 
 namespace {
 
-// Shows nothing: the check asks no question and reports nothing.
-class CountingPrompter : public vorn::Prompter {
-public:
-  void message(const std::string&, const std::string&) override { ++messages; }
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  bool askOkCancel(const std::string&, const std::string&) override { return false; }
-  int messages = 0;
-};
-
 // The P-Delta check of an irregular building with every story of the table: 3 m stories whose
 // forces grow with the height, drifts that make stories of all three kinds.
 void BM_RUN6(benchmark::State& state)
 {
-  CountingPrompter prompter;
+  vorn::bench::CountingPrompter prompter;
   auto session = std::make_unique<vorn::Session>(prompter);
   vorn::Project& p = session->project;
   const int n = static_cast<int>(state.range(0));
