@@ -4,6 +4,7 @@
 #   make package  build the Release and a Debian package of it (.deb in the build folder)
 #   make fuzz   build the fuzz targets with clang and libFuzzer, run each for FUZZ_SECONDS (60)
 #   make screenshots  every window as a picture and a widget dump in build/screenshots
+#   make gallery      the README's pictures in docs/gallery, from the screenshots
 # Both are idempotent: installed packages are not installed again and a current build is not
 # rebuilt.
 
@@ -76,6 +77,13 @@ print-packages:
 screenshots: build
 	rm -rf $(BUILD_DIR)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/vorn-screenshots $(BUILD_DIR)/screenshots
+
+# The README's gallery: four of those pictures, the five-story building's, copied into docs/gallery.
+GALLERY_WINDOWS = form1 Form10 Form13 Form18
+.PHONY: gallery
+gallery: screenshots
+	mkdir -p docs/gallery
+	for w in $(GALLERY_WINDOWS); do cp $(BUILD_DIR)/screenshots/five-stories-$$w.png docs/gallery/; done
 
 # The Debian package: dpkg-shlibdeps (dpkg-dev, with file) finds the libraries it depends on.
 package: build
