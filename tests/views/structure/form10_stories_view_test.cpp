@@ -38,7 +38,12 @@ protected:
     box->selectAll();
     QTest::keyClicks(box, text);
   }
-  static bool active(QWidget* w) { return QTest::qWaitForWindowActive(w); }
+  // The window itself has become the active one (Qt counts a dialog as active while its opener
+  // is, so waiting for QWindow::isActive would not wait).
+  static bool active(QWidget* w)
+  {
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
+  }
 
   // The structure dialog from the main window, then the story window for an n-story building.
   void openStories(int n, const QString& height)
