@@ -20,20 +20,6 @@ namespace vorn {
 
 namespace {
 
-// Another option button of the same group (the same parent) is chosen.
-bool checkedOptionBeside(const QRadioButton& option)
-{
-  if (!option.autoExclusive() || option.parentWidget() == nullptr) {
-    return false;
-  }
-  const auto options =
-      option.parentWidget()->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
-  return std::any_of(options.begin(), options.end(), [&option](const QRadioButton* other) {
-    return other != &option && other->isChecked() && other->isVisibleTo(option.window()) &&
-           other->isEnabled();
-  });
-}
-
 // Asks the window system to make the window the active one. A dialog counts as active while
 // its opener is (they are one chain of windows), so QWidget::activateWindow would not ask.
 void takeKeyboard(QWidget& window)
@@ -128,22 +114,36 @@ void WindowView::placeOverOpener()
   if (layout() != nullptr) {
     layout()->activate();
   }
-  QRect placed(QPoint(), size());
+  // Frame on frame (the window's own frame is known once it has been shown).
+  QRect placed(QPoint(), frameGeometry().size());
   placed.moveCenter(over->frameGeometry().center());
   // The title bar stays on the opener's screen, where the window manager would put it.
   if (const QScreen* screen = over->screen()) {
     const QRect room = screen->availableGeometry();
-    placed.moveLeft(std::max(room.left(), std::min(placed.left(), room.right() - width())));
-    placed.moveTop(std::max(room.top(), std::min(placed.top(), room.bottom() - height())));
+    placed.moveLeft(std::max(room.left(),
+                             std::min(placed.left(), room.left() + room.width() - placed.width())));
+    placed.moveTop(
+        std::max(room.top(), std::min(placed.top(), room.top() + room.height() - placed.height())));
   }
   move(placed.topLeft());
 }
 
 QWidget* WindowView::firstBox() const
 {
+  auto usable = [this](const QWidget* w) {
+    return w->window() == this && w->isVisibleTo(this) && w->isEnabled() &&
+           (w->focusPolicy() & Qt::TabFocus) != 0;
+  };
+  // The options of a window are one choice: the chosen option stands for them all.
+  QRadioButton* chosen = nullptr;
+  for (QRadioButton* option : findChildren<QRadioButton*>()) {
+    if (option->isChecked() && usable(option)) {
+      chosen = option;
+      break;
+    }
+  }
   for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
-    if (w->window() != this || !w->isVisibleTo(this) || !w->isEnabled() ||
-        (w->focusPolicy() & Qt::TabFocus) == 0) {
+    if (!usable(w)) {
       continue;
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
@@ -152,11 +152,8 @@ QWidget* WindowView::firstBox() const
       }
     } else if (qobject_cast<const QComboBox*>(w) != nullptr) {
       return w;
-    } else if (const auto* option = qobject_cast<const QRadioButton*>(w)) {
-      // in a group of options, the chosen one
-      if (option->isChecked() || !checkedOptionBeside(*option)) {
-        return w;
-      }
+    } else if (qobject_cast<const QRadioButton*>(w) != nullptr) {
+      return chosen != nullptr ? chosen : w;
     }
   }
   return nullptr;
