@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <cstdlib>
 
@@ -148,6 +149,15 @@ TEST_F(TorsionDataView, EnterRunsTheRingAndARefusedBoxSpeaks)
   EXPECT_EQ(stories().text(2)->text(), " 5");
   QTest::keyClick(stories().text(5), Qt::Key_Return);
   EXPECT_TRUE(stories().text(6)->hasFocus());  // the closed factor boxes are skipped
+}
+
+TEST_F(TorsionDataView, ThePickerAndTheStoryWindowInItsPlaceBelongToTheTorsionDialog)
+{
+  openData(false);
+  EXPECT_EQ(data().windowHandle()->transientParent(), main().windowHandle());
+  openStory(2);
+  EXPECT_EQ(picker().windowHandle()->transientParent(), data().windowHandle());
+  EXPECT_EQ(stories().windowHandle()->transientParent(), data().windowHandle());
 }
 
 TEST_F(TorsionDataView, CopyToEveryStoryAndOkReturnToTheMainWindow)
