@@ -6,6 +6,7 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "main_window_driver.h"
 #include "scripted_prompter.h"
@@ -15,6 +16,7 @@
 #include "views/main/form1_main_view.h"
 #include "views/pdelta/form24_pdelta_results_view.h"
 #include "views/pdelta/form25_story_picker_view.h"
+#include "windows/pdelta/form23_pdelta.h"
 
 namespace vorn {
 namespace {
@@ -91,6 +93,46 @@ TEST_F(PDeltaView, EnterAndArrowsMoveAroundTheDriftBoxesReformattingTheOneLeft)
   QTest::keyClick(dialog().text(3), Qt::Key_Up);
   QTest::keyClick(dialog().text(2), Qt::Key_Up);
   EXPECT_EQ(QApplication::focusWidget(), dialog().text(5));
+}
+
+TEST_F(PDeltaView, ANegativeDriftIsReportedOnceAndRefusedByApplyAndOkWithTheirMessage)
+{
+  open(2, false);
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(2)) << "the first box that takes typing";
+  retype(2, "-1");
+  // Into another box: the message, and the focus back on the drift, which keeps its value.
+  QTest::mouseClick(dialog().text(3), Qt::LeftButton);
+  ASSERT_EQ(prompter.texts(), std::vector<std::string>{form23_texts::negativeLeave});
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(2));
+  EXPECT_EQ(dialog().text(2)->text(), "-1.");
+  // Left again with the same value: nothing more is said and the focus goes.
+  QTest::mouseClick(dialog().text(3), Qt::LeftButton);
+  EXPECT_EQ(prompter.shown().size(), 1u);
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(3));
+
+  prompter.clear();
+  QTest::mouseClick(dialog().applyButton(), Qt::LeftButton);
+  ASSERT_EQ(prompter.texts(), std::vector<std::string>{form23_texts::negativeAverage});
+  EXPECT_FALSE(app.project().DRIFTSET[1]);
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(2));
+  // From the drift box straight to OK: OK runs and refuses the drift the same way.
+  prompter.clear();
+  QTest::mouseClick(dialog().okButton(), Qt::LeftButton);
+  ASSERT_EQ(prompter.texts(), std::vector<std::string>{form23_texts::negativeAverage});
+  EXPECT_TRUE(dialog().isVisible());
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog().isVisible());
+}
+
+TEST_F(PDeltaView, CancelClosesAtOnceWhileADriftBoxHoldsANegativeValue)
+{
+  open(1, true);
+  retype(3, "-1");
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  EXPECT_TRUE(prompter.shown().empty());
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_TRUE(main().isEnabled());
+  EXPECT_EQ(app.project().form23.Text[3].text, " 1.5");
 }
 
 TEST_F(PDeltaView, TheFrameCloseForgetsTheTypedDriftAndReturnsToTheMainWindow)
