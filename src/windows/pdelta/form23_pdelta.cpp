@@ -145,8 +145,8 @@ Form23::Form23(Session& session)
       boxes_(session.project, session.prompter, WindowId::Form23,
              [&p = session.project](int k) -> TextBox& { return p.form23.Text[k]; })
 {
-  // A negative drift is reported on leaving the box but stays in it; the validation of the
-  // next store refuses it.
+  // A negative drift is reported on leaving the box (once for one value) but stays in it; the
+  // validation of the next store refuses it.
   for (int k = 2; k <= 5; ++k) {
     boxes_.keep(k, form23_texts::picture, atLeast(0), form23_texts::negativeLeave);
   }
