@@ -38,8 +38,7 @@ protected:
     box->selectAll();
     QTest::keyClicks(box, text);
   }
-  // The window itself has become the active one (Qt counts a dialog as active while its opener
-  // is, so waiting for QWindow::isActive would not wait).
+  // Qt counts a dialog as active while its opener is: wait for the window itself.
   static bool active(QWidget* w)
   {
     return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });

@@ -40,8 +40,7 @@ protected:
   Form14View& data() { return view<Form14View>(WindowId::Form14); }
   Form15View& picker() { return view<Form15View>(WindowId::Form15); }
   Form16View& stories() { return view<Form16View>(WindowId::Form16); }
-  // The window itself has become the active one (Qt counts a dialog as active while its opener
-  // is, so waiting for QWindow::isActive would not wait).
+  // Qt counts a dialog as active while its opener is: wait for the window itself.
   static bool active(QWidget* w)
   {
     return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "model/number_text.h"
 #include "model/project.h"
 #include "scripted_prompter.h"
 
@@ -103,52 +102,20 @@ TEST_F(NumericBoxesTest, TheRestoreTextIsAskedForWhenTheBoxIsRefused)
   EXPECT_EQ(text(3).text, "60");
 }
 
-TEST_F(NumericBoxesTest, AKeptValueIsReportedOnceAndACommandOfTheDialogKeepsTheFocus)
+TEST_F(NumericBoxesTest, ARefusedRestoreTextStaysAsAKeptValueReportedOncePerOpening)
 {
-  NumericBoxes kept{*project, prompter, WindowId::Form23,
-                    [this](int k) -> TextBox& { return project->form23.Text[k]; }};
-  kept.keep(1, "#.##", atLeast(0), "one must not be negative");
-  struct Step {
-    const char* typed;
-    LeaveTo to;
-    bool goesOn;  // otherwise: the message and the focus back
-  };
-  const Step steps[] = {
-      {"-1", LeaveTo::Elsewhere, false}, {"-1", LeaveTo::Elsewhere, true},  // said once
-      {"-2", LeaveTo::Command, true},    {"-2", LeaveTo::Elsewhere, false},
-      {"2", LeaveTo::Elsewhere, true},   {"-2", LeaveTo::Elsewhere, false},  // said afresh
-  };
-  for (const Step& step : steps) {
-    prompter.clear();
-    focus().clear();
-    text(1).text = step.typed;
-    EXPECT_EQ(kept.LostFocus(1, step.to), step.goesOn) << step.typed;
-    EXPECT_EQ(prompter.texts(), step.goesOn ? std::vector<std::string>{}
-                                            : std::vector<std::string>{"one must not be negative"})
-        << step.typed;
-    EXPECT_EQ(focus(), step.goesOn ? "" : "Text1") << step.typed;
-    EXPECT_EQ(numericValue(text(1).text), numericValue(step.typed)) << "kept: " << step.typed;
-  }
-  kept.forgetReported();  // the dialog opens again
-  EXPECT_FALSE(kept.LostFocus(1));
-}
-
-TEST_F(NumericBoxesTest, ARestoreTextTheBoxRefusesToBehavesAsAKeptValue)
-{
-  restore3 = "150";  // beyond 0..100, as an outgrown opening value would be
+  restore3 = "150";  // beyond 0..100: the box keeps a value it refuses
   text(3).text = "200";
   EXPECT_FALSE(boxes.LostFocus(3));
-  EXPECT_EQ(text(3).text, "150");
-  EXPECT_TRUE(boxes.LostFocus(3));
-  text(3).text = "300";
+  EXPECT_TRUE(boxes.LostFocus(3));  // the same value: nothing more said
   EXPECT_TRUE(boxes.LostFocus(3, LeaveTo::Command));
-  EXPECT_EQ(prompter.shown().size(), 1u);
-  // A box that gets back a value it accepts still speaks and takes the focus back.
-  text(2).text = "0";
+  boxes.forgetReported();  // the dialog opens again
+  EXPECT_FALSE(boxes.LostFocus(3));
+  text(2).text = "0";  // given back a value it accepts, a box still holds the user
   EXPECT_FALSE(boxes.LostFocus(2, LeaveTo::Command));
-  EXPECT_EQ(prompter.shown().size(), 2u);
-  EXPECT_EQ(text(2).text, "7");
-  EXPECT_EQ(focus(), "Text2");
+  EXPECT_EQ(prompter.texts(),
+            (std::vector<std::string>{"three must lie in 0..100", "three must lie in 0..100",
+                                      "two must be above zero"}));
 }
 
 TEST_F(NumericBoxesTest, EnterAndDownMoveForwardUpMovesBackAroundTheRing)

@@ -173,21 +173,5 @@ TEST_F(MainWindowTest, OpeningOverAWindowDisablesItAndClosingReturnsToIt)
   EXPECT_FALSE(p().window(WindowId::Form13).visible);
 }
 
-TEST_F(MainWindowTest, AWindowBelongsToItsOpenerAndOneInAnothersPlaceToThatOnesOpener)
-{
-  EXPECT_EQ(p().window(WindowId::Form28).opener, WindowId::form1);  // no window opens it
-  openOver(p(), WindowId::form1, WindowId::Form23);
-  openOver(p(), WindowId::Form23, WindowId::Form24);
-  EXPECT_EQ(p().window(WindowId::Form23).opener, WindowId::form1);
-  EXPECT_EQ(p().window(WindowId::Form24).opener, WindowId::Form23);
-  returnTo(p(), WindowId::Form24, WindowId::Form23);
-  showInPlaceOf(p(), WindowId::Form23, WindowId::Form25);
-  EXPECT_FALSE(p().window(WindowId::Form23).visible);
-  EXPECT_TRUE(p().window(WindowId::Form25).visible);
-  EXPECT_TRUE(p().window(WindowId::Form25).enabled);
-  EXPECT_EQ(p().window(WindowId::Form25).opener, WindowId::form1);
-  EXPECT_FALSE(p().window(WindowId::form1).enabled);
-}
-
 }  // namespace
 }  // namespace vorn
