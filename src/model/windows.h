@@ -50,6 +50,10 @@ struct WindowState {
   // Name of the control that is to get the focus ("Text7"), "" for none. The window logic sets
   // it; the view gives that control the focus at its next drawing and then clears it.
   std::string focus;
+  // The window this one was opened over and belongs to on the screen: it stays beneath it and
+  // the new window is placed over it. A window shown in the place of another takes that one's
+  // opener; a window that no other one opened belongs to the main window.
+  WindowId opener = WindowId::form1;
   friend bool operator==(const WindowState&, const WindowState&) = default;
 };
 

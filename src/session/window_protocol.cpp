@@ -8,6 +8,7 @@ void openOver(Project& project, WindowId opener, WindowId window)
   WindowState& shown = project.window(window);
   shown.visible = true;
   shown.enabled = true;
+  shown.opener = opener;
 }
 
 void returnTo(Project& project, WindowId closing, WindowId opener)
@@ -16,6 +17,16 @@ void returnTo(Project& project, WindowId closing, WindowId opener)
   back.enabled = true;
   back.visible = true;
   project.window(closing).visible = false;
+}
+
+void showInPlaceOf(Project& project, WindowId replaced, WindowId window)
+{
+  WindowState& hidden = project.window(replaced);
+  hidden.visible = false;
+  WindowState& shown = project.window(window);
+  shown.visible = true;
+  shown.enabled = true;
+  shown.opener = hidden.opener;
 }
 
 }  // namespace vorn

@@ -66,7 +66,7 @@ public:
   {
     Logic& logic = dialog_.logic();
     events_->watch(
-        text(k), [&logic, k] { return logic.Text_LostFocus(k); },
+        text(k), [&logic, k](LeaveTo to) { return logic.Text_LostFocus(k, to); },
         [&logic, k](BoxKey key) { logic.Text_KeyDown(k, key); });
   }
 

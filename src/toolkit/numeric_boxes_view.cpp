@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <utility>
 
@@ -50,7 +51,7 @@ NumericBoxEvents::NumericBoxEvents(QObject* parent, Forward forward)
 {
 }
 
-void NumericBoxEvents::watch(QLineEdit* box, std::function<bool()> lostFocus,
+void NumericBoxEvents::watch(QLineEdit* box, std::function<bool(LeaveTo)> lostFocus,
                              std::function<void(BoxKey)> keyDown)
 {
   boxes_[box] = {std::move(lostFocus), std::move(keyDown)};
@@ -99,6 +100,10 @@ bool NumericBoxEvents::leave(QLineEdit* box, const Handlers& handlers, Qt::Focus
   }
   // The widget that takes the focus (a button being clicked, another box).
   QPointer<QWidget> destination = QApplication::focusWidget();
+  const LeaveTo to =
+      qobject_cast<QPushButton*>(destination) != nullptr && destination->window() == box->window()
+          ? LeaveTo::Command
+          : LeaveTo::Elsewhere;
   bool accepted = true;
   {
     struct Checking {
@@ -107,7 +112,7 @@ bool NumericBoxEvents::leave(QLineEdit* box, const Handlers& handlers, Qt::Focus
       Checking(const Checking&) = delete;
       Checking& operator=(const Checking&) = delete;
     } running;
-    forward_([&handlers, &accepted] { accepted = handlers.lostFocus(); });
+    forward_([&handlers, &accepted, to] { accepted = handlers.lostFocus(to); });
   }
   if (!accepted && reason == Qt::MouseFocusReason && destination && destination != box) {
     new PressSwallower(destination);

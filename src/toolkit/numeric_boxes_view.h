@@ -16,29 +16,31 @@ namespace vorn {
 // box in one line:
 //
 //   events_ = new NumericBoxEvents(this, [this](const auto& e) { forward(e); });
-//   events_->watch(text2, [&logic] { return logic.Text_LostFocus(2); },
+//   events_->watch(text2, [&logic](LeaveTo to) { return logic.Text_LostFocus(2, to); },
 //                  [&logic](BoxKey key) { logic.Text_KeyDown(2, key); });
 //
 // Only the user leaves a box: a click elsewhere, Tab or a shortcut. The focus moves that the
 // program makes itself (the logic asking for the focus on a box, a message box taking the focus
 // and giving it back, another window coming to the front, a box being disabled) are not leaving
-// the box, so a refusal cannot set off another check or a second message. A check that refuses
-// the value after a click also swallows that click: as with the desktop programs this one
-// follows, the user sees the message and clicks again.
+// the box, so a refusal cannot set off another check or a second message. The logic hears
+// whether the focus goes to a push button of the box's own window (a command of the dialog). A
+// check that takes the focus back after a click also swallows that click: as with the desktop
+// programs this one follows, the user sees the message and clicks again.
 class NumericBoxEvents : public QObject {
 public:
   using Forward = std::function<void(const std::function<void()>&)>;
 
   NumericBoxEvents(QObject* parent, Forward forward);
 
-  void watch(QLineEdit* box, std::function<bool()> lostFocus, std::function<void(BoxKey)> keyDown);
+  void watch(QLineEdit* box, std::function<bool(LeaveTo)> lostFocus,
+             std::function<void(BoxKey)> keyDown);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   struct Handlers {
-    std::function<bool()> lostFocus;
+    std::function<bool(LeaveTo)> lostFocus;
     std::function<void(BoxKey)> keyDown;
   };
   bool leave(QLineEdit* box, const Handlers& handlers, Qt::FocusReason reason);

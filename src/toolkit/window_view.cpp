@@ -4,9 +4,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QWindow>
+#include <algorithm>
 
 #include "model/grid.h"
 #include "toolkit/application_view.h"
@@ -14,10 +18,26 @@
 
 namespace vorn {
 
+namespace {
+
+// Asks the window system to make the window the active one. A dialog counts as active while
+// its opener is (they are one chain of windows), so QWidget::activateWindow would not ask.
+void takeKeyboard(QWidget& window)
+{
+  if (QWindow* handle = window.windowHandle()) {
+    handle->requestActivate();
+  }
+}
+
+}  // namespace
+
 WindowView::WindowView(ViewApplication& app, WindowId id, const char* designCaption)
     : QWidget(nullptr), app_(app), id_(id), designCaption_(QString::fromUtf8(designCaption))
 {
   setObjectName(QString::fromUtf8(windowName(id).data(), static_cast<int>(windowName(id).size())));
+  // Every window but the main one is a dialog of the window that opens it. It is not a child
+  // widget of its opener: the opener is disabled while it waits, and would disable it too.
+  setWindowFlag(Qt::Dialog, id != WindowId::form1);
   setLayoutDirection(Qt::RightToLeft);
   setWindowTitle(designCaption_);
 }
@@ -43,23 +63,100 @@ void WindowView::draw()
   }
   const bool becameEnabled = w.enabled && !isEnabled();
   setEnabled(w.enabled);
-  if (w.visible && !isVisible()) {
+  const bool opening = w.visible && !isVisible();
+  if (opening) {
+    placeOverOpener();
     show();
     raise();
-    activateWindow();
+    takeKeyboard(*this);
   } else if (!w.visible && isVisible()) {
     hide();
   } else if (w.visible && becameEnabled) {
     // a window that another one had covered comes back to the front when it is returned to
     raise();
-    activateWindow();
+    takeKeyboard(*this);
   }
-  if (w.visible && w.enabled && !w.focus.empty()) {
-    if (auto* target = findChild<QWidget*>(QString::fromStdString(w.focus))) {
+  // The control the logic names gets the focus; a window that opens without one named starts
+  // on its first box, whatever had the focus when it last closed.
+  if (w.visible && w.enabled && (opening || !w.focus.empty())) {
+    QWidget* target = nullptr;
+    if (!w.focus.empty()) {
+      target = findChild<QWidget*>(QString::fromStdString(w.focus));
+      app_.project().window(id_).focus.clear();
+    }
+    if (target == nullptr && opening) {
+      target = firstBox();
+    }
+    if (target != nullptr) {
       target->setFocus(Qt::OtherFocusReason);
     }
-    app_.project().window(id_).focus.clear();
   }
+}
+
+WindowView* WindowView::opener() const
+{
+  const WindowId opener = app_.project().window(id_).opener;
+  return opener == id_ ? nullptr : app_.view(opener);
+}
+
+void WindowView::placeOverOpener()
+{
+  WindowView* over = opener();
+  if (over == nullptr || !over->isVisible() || over->windowHandle() == nullptr) {
+    return;
+  }
+  if (windowHandle() == nullptr) {
+    create();
+  }
+  windowHandle()->setTransientParent(over->windowHandle());
+  // The size the window opens with: its layout enlarges it to what its controls need.
+  ensurePolished();
+  if (layout() != nullptr) {
+    layout()->activate();
+  }
+  // Frame on frame (the window's own frame is known once it has been shown).
+  QRect placed(QPoint(), frameGeometry().size());
+  placed.moveCenter(over->frameGeometry().center());
+  // The title bar stays on the opener's screen, where the window manager would put it.
+  if (const QScreen* screen = over->screen()) {
+    const QRect room = screen->availableGeometry();
+    placed.moveLeft(std::max(room.left(),
+                             std::min(placed.left(), room.left() + room.width() - placed.width())));
+    placed.moveTop(
+        std::max(room.top(), std::min(placed.top(), room.top() + room.height() - placed.height())));
+  }
+  move(placed.topLeft());
+}
+
+QWidget* WindowView::firstBox() const
+{
+  auto usable = [this](const QWidget* w) {
+    return w->window() == this && w->isVisibleTo(this) && w->isEnabled() &&
+           (w->focusPolicy() & Qt::TabFocus) != 0;
+  };
+  // The options of a window are one choice: the chosen option stands for them all.
+  QRadioButton* chosen = nullptr;
+  for (QRadioButton* option : findChildren<QRadioButton*>()) {
+    if (option->isChecked() && usable(option)) {
+      chosen = option;
+      break;
+    }
+  }
+  for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
+    if (!usable(w)) {
+      continue;
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+      if (!edit->isReadOnly()) {
+        return w;
+      }
+    } else if (qobject_cast<const QComboBox*>(w) != nullptr) {
+      return w;
+    } else if (qobject_cast<const QRadioButton*>(w) != nullptr) {
+      return chosen != nullptr ? chosen : w;
+    }
+  }
+  return nullptr;
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

@@ -25,6 +25,9 @@ public:
   WindowView(ViewApplication& app, WindowId id, const char* designCaption);
 
   WindowId id() const { return id_; }
+  // The window this one belongs to on the screen: the view of its opener (none for the main
+  // window).
+  WindowView* opener() const;
   // Brings the window in line with the project; called after every event.
   void draw();
   // Runs an event of the window logic, then redraws every window. The parts a window is made of
@@ -53,6 +56,13 @@ protected:
   ViewApplication& app() { return app_; }
 
 private:
+  // Before the window opens: it becomes a dialog of its opener's window (no taskbar entry of its
+  // own, kept above the opener) and is centred on it.
+  void placeOverOpener();
+  // The control the user types into first: the first enabled line edit, list or option button
+  // in the focus order.
+  QWidget* firstBox() const;
+
   ViewApplication& app_;
   WindowId id_;
   QString designCaption_;

@@ -21,7 +21,7 @@ struct NotingLogic {
   void CANCEL_Click() { events.emplace_back("CANCEL"); }
   void Form_QueryUnload() { events.emplace_back("unload"); }
   void Command2_Click() { events.emplace_back("Command2"); }
-  bool Text_LostFocus(int k)
+  bool Text_LostFocus(int k, LeaveTo = LeaveTo::Elsewhere)
   {
     events.push_back("left " + std::to_string(k));
     return true;

@@ -10,6 +10,7 @@
 #include <QTextOption>
 
 #include "toolkit/file_name_text_view.h"
+#include "toolkit/window_view.h"
 #include "windows/report/form27_print.h"
 
 namespace vorn {
@@ -96,7 +97,7 @@ bool QtReportDevices::runDialog(QDialog& dialog)
 
 std::optional<std::string> QtReportDevices::chooseSaveFile(const SaveFileRequest& request)
 {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title));
+  QFileDialog dialog(dialog_, QString::fromStdString(request.title));
   dialog.setObjectName("CommonDialog1");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -111,8 +112,18 @@ std::optional<std::string> QtReportDevices::chooseSaveFile(const SaveFileRequest
 
 PrintOutcome QtReportDevices::print(const PrintJob& job)
 {
+  // The screen catches up with the report dialog's closing: the dialog goes and the window it
+  // was opened over takes the printer dialog. Nothing else is drawn until the printing is over.
+  QWidget* over = dialog_;
+  if (dialog_ != nullptr) {
+    dialog_->draw();
+    if (WindowView* beneath = dialog_->opener(); beneath != nullptr && !dialog_->isVisible()) {
+      beneath->draw();
+      over = beneath;
+    }
+  }
   QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, parent_);
+  QPrintDialog dialog(&printer, over);
   dialog.setObjectName("CommonDialog1");
   if (!runDialog(dialog)) {
     return {PrintOutcome::Status::Cancelled, {}};

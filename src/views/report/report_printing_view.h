@@ -32,10 +32,14 @@ QFont reportPrinterFont(const QString& family, int pointSize);
 // orientation). Copies the printer cannot make itself are printed one after another.
 PrintOutcome printReportText(QPrinter& printer, const PrintJob& job);
 
-// The Qt save dialog, printer dialog and printer.
+class WindowView;
+
+// The Qt save dialog, printer dialog and printer. The save dialog opens over the report dialog;
+// printing comes after the report dialog has closed, so the report dialog leaves the screen
+// before the printer dialog opens, over the window beneath.
 class QtReportDevices : public ReportDevices {
 public:
-  explicit QtReportDevices(QWidget* parent) : parent_(parent) {}
+  explicit QtReportDevices(WindowView* dialog) : dialog_(dialog) {}
 
   std::optional<std::string> chooseSaveFile(const SaveFileRequest& request) override;
   PrintOutcome print(const PrintJob& job) override;
@@ -45,7 +49,7 @@ protected:
   virtual bool runDialog(QDialog& dialog);
 
 private:
-  QWidget* parent_;
+  WindowView* dialog_;
 };
 
 }  // namespace vorn

@@ -36,8 +36,22 @@ NumericBoxes::NumericBoxes(Project& project, Prompter& prompter, WindowId window
 NumericBoxes& NumericBoxes::add(int number, std::string_view picture, Accepts accepts,
                                 const char* message, RestoreText restore)
 {
-  ring_.push_back({number, std::string(picture), std::move(accepts), message, std::move(restore)});
+  ring_.push_back({number, std::string(picture), std::move(accepts), message, std::move(restore),
+                   std::nullopt});
   return *this;
+}
+
+NumericBoxes& NumericBoxes::keep(int number, std::string_view picture, Accepts accepts,
+                                 const char* message)
+{
+  return add(number, picture, std::move(accepts), message, nullptr);
+}
+
+void NumericBoxes::forgetReported()
+{
+  for (Box& b : ring_) {
+    b.reported.reset();
+  }
 }
 
 double NumericBoxes::value(int number) const
@@ -55,6 +69,11 @@ const NumericBoxes::Box* NumericBoxes::find(int number) const
   return nullptr;
 }
 
+NumericBoxes::Box* NumericBoxes::find(int number)
+{
+  return const_cast<Box*>(static_cast<const NumericBoxes*>(this)->find(number));
+}
+
 bool NumericBoxes::usable(const Box& b) const
 {
   const TextBox& t = boxes_(b.number);
@@ -66,20 +85,31 @@ void NumericBoxes::focus(int number)
   project_.window(window_).focus = "Text" + std::to_string(number);
 }
 
-bool NumericBoxes::LostFocus(int number)
+bool NumericBoxes::LostFocus(int number, LeaveTo to)
 {
-  const Box* b = find(number);
+  Box* b = find(number);
   if (b == nullptr) {
     return true;
   }
   TextBox& t = boxes_(number);
   t.text = picture(numericValue(t.text), b->picture);
   if (b->accepts(numericValue(t.text))) {
+    b->reported.reset();
     return true;
+  }
+  if (b->restore) {
+    t.text = b->restore();
+  }
+  if (!b->restore || !b->accepts(numericValue(t.text))) {
+    // A refused value stays in the box: it is reported once, and a command of the dialog
+    // keeps the focus and decides.
+    if (to == LeaveTo::Command || t.text == b->reported) {
+      return true;
+    }
+    b->reported = t.text;
   }
   prompter_.message(b->message, kProgramTitle);
   focus(number);
-  t.text = b->restore();
   return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,10 @@ inline constexpr const char* kValidationTitle = "ERRORE BOX";
 // the dialog's ring, Up to the previous one; any other key does nothing.
 enum class BoxKey { Enter, Down, Up, Other };
 
+// Where the user takes the focus out of a box: to a command of the same dialog (a push button),
+// or anywhere else (another box, another control).
+enum class LeaveTo { Elsewhere, Command };
+
 // What a box accepts when the user leaves it.
 using Accepts = std::function<bool(double)>;
 Accepts above(double low);                // value > low
@@ -36,6 +41,12 @@ RestoreText fixedText(std::string text);
 //  - leaving a box reformats its text with the box's picture and checks the value; a refused
 //    value shows the box's message under the program's title, puts the focus back on the box
 //    and gives it its restore text;
+//  - a box declared with `keep` has no restore text: a refused value stays in it for the
+//    dialog's validation to refuse when it is stored. Such a box (and a box whose restore text
+//    it refuses as well) must not hold the user: its message comes once for one value (leaving
+//    it again with the same value says nothing and lets the focus go), and the focus is not
+//    taken back from a command of the dialog, which then runs, so that CANCEL always closes
+//    and APPLY and OK refuse the value with their own message;
 //  - Enter / Down / Up move the focus along the dialog's ring of boxes (the order in which the
 //    boxes were declared), skipping disabled boxes; the box being left is checked first and a
 //    refusal keeps the focus where it is;
@@ -52,9 +63,9 @@ RestoreText fixedText(std::string text);
 //   {
 //     //          box picture  accepts        message                  restore text
 //     boxes_.add(2, "##.##", atLeast(0),    form23_texts::driftLeave, fixedText("1.5"))
-//           .add(3, "##.##", atLeast(0),    form23_texts::driftLeave, fixedText("1.5"));
+//           .keep(3, "##.##", atLeast(0),    form23_texts::driftLeave);
 //   }
-//   bool Form23::Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+//   bool Form23::Text_LostFocus(int k, LeaveTo to) { return boxes_.LostFocus(k, to); }
 //   void Form23::Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
 //   void Form23::err()
 //   {
@@ -74,14 +85,20 @@ public:
   // Declares one box; the order of declaration is the order of the key ring.
   NumericBoxes& add(int number, std::string_view picture, Accepts accepts, const char* message,
                     RestoreText restore);
+  // Declares one box that keeps a refused value.
+  NumericBoxes& keep(int number, std::string_view picture, Accepts accepts, const char* message);
 
   // Numeric value of a box's text (an empty, "." or non-numeric text reads as 0).
   double value(int number) const;
   TextBox& box(int number) const { return boxes_(number); }
 
   // The box lost the focus: reformat, check, and on refusal message, focus back and restore.
-  // Returns true when the value was accepted (or the box has no leave rule).
-  bool LostFocus(int number);
+  // Returns true when the user goes on: the value was accepted (or the box has no leave rule),
+  // or a refused value that stays in the box was let go; false when the box takes the focus back.
+  bool LostFocus(int number, LeaveTo to = LeaveTo::Elsewhere);
+  // Forgets which refused values were reported, so that the dialog's next opening reports them
+  // afresh.
+  void forgetReported();
 
   // A key went down in the box.
   void KeyDown(int number, BoxKey key);
@@ -99,9 +116,11 @@ private:
     std::string picture;
     Accepts accepts;
     const char* message;
-    RestoreText restore;
+    RestoreText restore;                  // none: the box keeps a refused value
+    std::optional<std::string> reported;  // a refused value that stays and was reported
   };
   const Box* find(int number) const;
+  Box* find(int number);
   bool usable(const Box& b) const;
 
   Project& project_;

@@ -35,15 +35,17 @@ void StoryPicker::showOver(WindowId opener)
 
 void StoryPicker::showInPlaceOf(WindowId window)
 {
-  s_.project.window(window).visible = false;
-  WindowState& picker = s_.project.window(picker_);
-  picker.visible = true;
-  picker.enabled = true;
+  vorn::showInPlaceOf(s_.project, window, picker_);
 }
 
 void StoryPicker::closeTo(WindowId window)
 {
-  returnTo(s_.project, picker_, window);
+  // Back to the window the picker was opened over, or on to a window that takes its place.
+  if (s_.project.window(picker_).opener == window) {
+    returnTo(s_.project, picker_, window);
+  } else {
+    vorn::showInPlaceOf(s_.project, picker_, window);
+  }
 }
 
 }  // namespace vorn

@@ -145,11 +145,10 @@ Form23::Form23(Session& session)
       boxes_(session.project, session.prompter, WindowId::Form23,
              [&p = session.project](int k) -> TextBox& { return p.form23.Text[k]; })
 {
-  // A negative drift is reported on leaving the box but stays in it; the validation of the
-  // next store refuses it.
-  auto keep = [&p = session.project](int k) { return [&p, k] { return p.form23.Text[k].text; }; };
+  // A negative drift is reported on leaving the box (once for one value) but stays in it; the
+  // validation of the next store refuses it.
   for (int k = 2; k <= 5; ++k) {
-    boxes_.add(k, form23_texts::picture, atLeast(0), form23_texts::negativeLeave, keep(k));
+    boxes_.keep(k, form23_texts::picture, atLeast(0), form23_texts::negativeLeave);
   }
 }
 
@@ -177,6 +176,7 @@ bool Form23::allEntered() const
 
 void Form23::def()
 {
+  boxes_.forgetReported();
   Project& p = s_.project;
   for (int k = 1; k <= 5; ++k) {
     p.form23.def[k] = boxes_.value(k);

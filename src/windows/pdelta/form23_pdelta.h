@@ -64,7 +64,8 @@ public:
   // Validation flag: set by a refused `err`, read and cleared by the caller.
   bool errore = false;
 
-  // Records the numeric values of the five boxes and the drifts of every story for CANCEL.
+  // Records the numeric values of the five boxes and the drifts of every story for CANCEL; a
+  // negative drift left in a box is reported afresh.
   void def();
   // Writes the recorded values back into the boxes and the drifts.
   void candef();
@@ -91,7 +92,7 @@ public:
   // The story picker chose story k.
   void showPickedStory(int k);
 
-  bool Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+  bool Text_LostFocus(int k, LeaveTo to = LeaveTo::Elsewhere) { return boxes_.LostFocus(k, to); }
   void Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
 
   // Stories 1 … N that the dialog works on (1 when N names no story of the table).

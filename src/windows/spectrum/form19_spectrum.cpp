@@ -77,10 +77,7 @@ void Form19::RUN5()
     s_.prompter.message(run1_texts::invalidDataMessage, run1_texts::checkTitle);
     return;
   }
-  WindowState& view = p.window(WindowId::Form20);
-  view.visible = true;
-  view.enabled = true;
-  p.window(WindowId::Form19).visible = false;
+  showInPlaceOf(p, WindowId::Form19, WindowId::Form20);
   p.form19.rowCount = rows;
   offerReportTable(p, ReportTable::Spectrum);
   errore = false;

@@ -60,7 +60,7 @@ public:
   void CANCEL_Click();
 
   // Box events: Text1 (TMAX) and Text2 (TSTEP).
-  bool Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+  bool Text_LostFocus(int k, LeaveTo to = LeaveTo::Elsewhere) { return boxes_.LostFocus(k, to); }
   void Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
 
   // Set by err when the values were refused.

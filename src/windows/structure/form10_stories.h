@@ -110,7 +110,7 @@ public:
   void Combo1_Click(int index);
   void Combo2_Click(int index);
 
-  bool Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+  bool Text_LostFocus(int k, LeaveTo to = LeaveTo::Elsewhere) { return boxes_.LostFocus(k, to); }
   void Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
 
 private:

@@ -61,7 +61,7 @@ public:
   void OK_Click();
   void CANCEL_Click();
 
-  bool Text_LostFocus(int k) { return boxes_.LostFocus(k); }
+  bool Text_LostFocus(int k, LeaveTo to = LeaveTo::Elsewhere) { return boxes_.LostFocus(k, to); }
   void Text_KeyDown(int k, BoxKey key) { boxes_.KeyDown(k, key); }
 
   // The number of stories the dialogs work on (N, kept within the tables).

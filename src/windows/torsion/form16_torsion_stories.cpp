@@ -131,6 +131,7 @@ void Form16::showPickedStory(int k)
 
 void Form16::def()
 {
+  boxes_.forgetReported();
   Form16Controls& f = s_.project.form16;
   for (int k = 2; k <= 9; ++k) {
     f.def[k] = boxes_.value(k);
@@ -177,9 +178,9 @@ bool Form16::validated()
   return !validationRefused(*this);
 }
 
-bool Form16::Text_LostFocus(int k)
+bool Form16::Text_LostFocus(int k, LeaveTo to)
 {
-  return k == 1 ? true : boxes_.LostFocus(k);
+  return k == 1 ? true : boxes_.LostFocus(k, to);
 }
 
 void Form16::Text_KeyDown(int k, BoxKey key)

@@ -74,7 +74,8 @@ public:
   // story never entered, with the centres in the middle of the plan, the plan dimensions and
   // factors of 1; then takes its snapshot and puts the focus on the first box.
   void showPickedStory(int k);
-  // Remembers the numeric values of the eight boxes for CANCEL and for a refused box.
+  // Remembers the numeric values of the eight boxes for CANCEL and for a refused box; a refused
+  // value left in a box is reported afresh.
   void def();
   // Reads the eight boxes and checks them: every size at least zero, then the centres within
   // the plan of the torsion data dialog and the factors from 1 to 3. One message per step.
@@ -88,7 +89,7 @@ public:
   void OK_Click();
   void CANCEL_Click();
 
-  bool Text_LostFocus(int k);
+  bool Text_LostFocus(int k, LeaveTo to = LeaveTo::Elsewhere);
   void Text_KeyDown(int k, BoxKey key);
 
 private:

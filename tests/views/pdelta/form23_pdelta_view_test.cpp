@@ -6,6 +6,7 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "main_window_driver.h"
 #include "scripted_prompter.h"
@@ -15,6 +16,7 @@
 #include "views/main/form1_main_view.h"
 #include "views/pdelta/form24_pdelta_results_view.h"
 #include "views/pdelta/form25_story_picker_view.h"
+#include "windows/pdelta/form23_pdelta.h"
 
 namespace vorn {
 namespace {
@@ -91,6 +93,27 @@ TEST_F(PDeltaView, EnterAndArrowsMoveAroundTheDriftBoxesReformattingTheOneLeft)
   QTest::keyClick(dialog().text(3), Qt::Key_Up);
   QTest::keyClick(dialog().text(2), Qt::Key_Up);
   EXPECT_EQ(QApplication::focusWidget(), dialog().text(5));
+}
+
+TEST_F(PDeltaView, ANegativeDriftIsReportedOnceAndNeverHoldsTheUserFromTheButtons)
+{
+  open(2, false);
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(2)) << "the first box that takes typing";
+  retype(2, "-1");
+  // Into another box: the message, and the focus back on the drift, which keeps its value.
+  QTest::mouseClick(dialog().text(3), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(2));
+  EXPECT_EQ(dialog().text(2)->text(), "-1.");
+  QTest::mouseClick(dialog().text(3), Qt::LeftButton);  // the same value: the focus goes
+  EXPECT_EQ(QApplication::focusWidget(), dialog().text(3));
+  QTest::mouseClick(dialog().applyButton(), Qt::LeftButton);
+  EXPECT_FALSE(app.project().DRIFTSET[1]);
+  // A fresh negative value, straight to CANCEL: the dialog closes at once.
+  retype(3, "-2");
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_EQ(prompter.texts(),
+            (std::vector<std::string>{form23_texts::negativeLeave, form23_texts::negativeAverage}));
 }
 
 TEST_F(PDeltaView, TheFrameCloseForgetsTheTypedDriftAndReturnsToTheMainWindow)

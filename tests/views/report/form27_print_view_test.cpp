@@ -268,6 +268,26 @@ TEST_F(ReportViews, CancelledPrinterDialogReturnsToTheReportDialog)
   EXPECT_TRUE(main().isEnabled());
 }
 
+TEST_F(ReportViews, TheReportDialogMakesWayForThePrinterDialogOverTheMainWindow)
+{
+  openFromTheMenu();
+  clickCheck(dialog().check(1));
+  bool seen = false, dialogShown = true;
+  QWidget* over = nullptr;
+  whenModalShown<QPrintDialog>(
+      [&](QPrintDialog* d) {
+        dialogShown = dialog().isVisible();
+        over = d->parentWidget();
+        d->reject();
+      },
+      &seen);
+  QTest::mouseClick(dialog().okButton(), Qt::LeftButton);
+  ASSERT_TRUE(seen);
+  EXPECT_FALSE(dialogShown);
+  EXPECT_EQ(over, &main());
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+}
+
 // ---- Printing on a PDF printer, without the dialog ----------------------------------------------
 
 struct PdfFacts {

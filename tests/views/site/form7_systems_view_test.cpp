@@ -88,5 +88,13 @@ TEST_F(SystemDialogView, ClosingTheFrameCancels)
   EXPECT_DOUBLE_EQ(app.project().SYSTEMy, 10);
 }
 
+TEST_F(SystemDialogView, OpensWithTheFocusOnTheChosenSystem)
+{
+  QTest::mouseClick(main().command(4), Qt::LeftButton);
+  ASSERT_TRUE(dialog().option(9)->isChecked());
+  EXPECT_EQ(dialog().focusWidget(), dialog().option(9));
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+}
+
 }  // namespace
 }  // namespace vorn

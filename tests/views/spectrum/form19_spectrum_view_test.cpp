@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWindow>
 #include <QtTest/QTest>
 
 #include "scripted_prompter.h"
@@ -111,6 +112,31 @@ TEST_F(SpectrumView, CancelReturnsWithTheOpeningValues)
   EXPECT_TRUE(main().isEnabled());
   EXPECT_EQ(dialog().text(1)->text(), " 10");
   EXPECT_EQ(dialog().text(2)->text(), " .1");
+}
+
+TEST_F(SpectrumView, TheDialogBelongsToTheMainWindowAndOpensCentredOnIt)
+{
+  EXPECT_EQ(dialog().windowType(), Qt::Dialog);
+  EXPECT_EQ(dialog().windowHandle()->transientParent(), main().windowHandle());
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  main().move(30, 140);
+  QTest::mouseClick(main().command(14), Qt::LeftButton);
+  const QPoint off = dialog().frameGeometry().center() - main().frameGeometry().center();
+  EXPECT_LE(off.manhattanLength(), 2) << off.x() << ", " << off.y();
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+}
+
+TEST_F(SpectrumView, ReopeningPutsTheFocusOnTheFirstBoxUnlessTheLogicNamesAControl)
+{
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  ASSERT_EQ(dialog().focusWidget(), dialog().cancelButton());
+  QTest::mouseClick(main().command(14), Qt::LeftButton);
+  EXPECT_EQ(dialog().focusWidget(), dialog().text(1));
+
+  QTest::mouseClick(dialog().cancelButton(), Qt::LeftButton);
+  app.project().window(WindowId::Form19).focus = "Text2";
+  QTest::mouseClick(main().command(14), Qt::LeftButton);
+  EXPECT_EQ(dialog().focusWidget(), dialog().text(2));
 }
 
 }  // namespace

@@ -38,7 +38,11 @@ protected:
     box->selectAll();
     QTest::keyClicks(box, text);
   }
-  static bool active(QWidget* w) { return QTest::qWaitForWindowActive(w); }
+  // Qt counts a dialog as active while its opener is: wait for the window itself.
+  static bool active(QWidget* w)
+  {
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
+  }
 
   // The structure dialog from the main window, then the story window for an n-story building.
   void openStories(int n, const QString& height)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <cstdlib>
 
@@ -39,7 +40,11 @@ protected:
   Form14View& data() { return view<Form14View>(WindowId::Form14); }
   Form15View& picker() { return view<Form15View>(WindowId::Form15); }
   Form16View& stories() { return view<Form16View>(WindowId::Form16); }
-  static bool active(QWidget* w) { return QTest::qWaitForWindowActive(w); }
+  // Qt counts a dialog as active while its opener is: wait for the window itself.
+  static bool active(QWidget* w)
+  {
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
+  }
 
   void openData(bool regular)
   {
@@ -143,6 +148,15 @@ TEST_F(TorsionDataView, EnterRunsTheRingAndARefusedBoxSpeaks)
   EXPECT_EQ(stories().text(2)->text(), " 5");
   QTest::keyClick(stories().text(5), Qt::Key_Return);
   EXPECT_TRUE(stories().text(6)->hasFocus());  // the closed factor boxes are skipped
+}
+
+TEST_F(TorsionDataView, ThePickerAndTheStoryWindowInItsPlaceBelongToTheTorsionDialog)
+{
+  openData(false);
+  EXPECT_EQ(data().windowHandle()->transientParent(), main().windowHandle());
+  openStory(2);
+  EXPECT_EQ(picker().windowHandle()->transientParent(), data().windowHandle());
+  EXPECT_EQ(stories().windowHandle()->transientParent(), data().windowHandle());
 }
 
 TEST_F(TorsionDataView, CopyToEveryStoryAndOkReturnToTheMainWindow)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/project.h"
 #include "scripted_prompter.h"
@@ -98,6 +100,22 @@ TEST_F(NumericBoxesTest, TheRestoreTextIsAskedForWhenTheBoxIsRefused)
   text(3).text = "101";
   boxes.LostFocus(3);
   EXPECT_EQ(text(3).text, "60");
+}
+
+TEST_F(NumericBoxesTest, ARefusedRestoreTextStaysAsAKeptValueReportedOncePerOpening)
+{
+  restore3 = "150";  // beyond 0..100: the box keeps a value it refuses
+  text(3).text = "200";
+  EXPECT_FALSE(boxes.LostFocus(3));
+  EXPECT_TRUE(boxes.LostFocus(3));  // the same value: nothing more said
+  EXPECT_TRUE(boxes.LostFocus(3, LeaveTo::Command));
+  boxes.forgetReported();  // the dialog opens again
+  EXPECT_FALSE(boxes.LostFocus(3));
+  text(2).text = "0";  // given back a value it accepts, a box still holds the user
+  EXPECT_FALSE(boxes.LostFocus(2, LeaveTo::Command));
+  EXPECT_EQ(prompter.texts(),
+            (std::vector<std::string>{"three must lie in 0..100", "three must lie in 0..100",
+                                      "two must be above zero"}));
 }
 
 TEST_F(NumericBoxesTest, EnterAndDownMoveForwardUpMovesBackAroundTheRing)
