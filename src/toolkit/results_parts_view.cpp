@@ -22,9 +22,6 @@ QSplitter* split(QWidget* window, Qt::Orientation orientation, QWidget* first, Q
 void drawGrid(GridView* grid, const Grid& contents)
 {
   grid->draw(contents);
-  if (grid->rowCount() > 0) {
-    grid->resizeRowToContents(0);
-  }
 }
 
 void drawPlot(PlotPanel* panel, const Project& project, WindowId window,

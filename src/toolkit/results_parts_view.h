@@ -24,8 +24,7 @@ QHBoxLayout* okRow(QPushButton* ok);
 // (the first on top). The user moves the line between them but cannot push either out of sight.
 QSplitter* split(QWidget* window, Qt::Orientation orientation, QWidget* first, QWidget* second);
 
-// Draws a grid; its headers are longer than their columns are wide and wrap onto a taller header
-// row.
+// Draws a grid; its headers are longer than their numbers are wide and wrap onto a taller header.
 void drawGrid(GridView* grid, const Grid& contents);
 
 // The plot follows the tables while the window is shown.

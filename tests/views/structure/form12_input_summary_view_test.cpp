@@ -83,7 +83,7 @@ TEST_F(InputSummaryView, AThreeStoryBuildingEnteredThroughTheDialogsIsSummarised
   EXPECT_EQ(grid->item(3, 2)->text(), " 400");
   EXPECT_EQ(grid->item(3, 9)->text(), " 2500");
   EXPECT_EQ(grid->item(2, 10)->text(), " 3.2");
-  EXPECT_EQ(grid->columnWidth(0), 2250 / 15);
+  EXPECT_GE(grid->columnWidth(1), grid->fontMetrics().horizontalAdvance(" 120.5"));
   EXPECT_TRUE(summary.label(9)->isVisible());
   EXPECT_FALSE(summary.label(11)->isVisible());  // the empirical period
   EXPECT_FALSE(summary.label(7)->isVisible());   // infill decided by the systems
