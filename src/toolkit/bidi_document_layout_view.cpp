@@ -11,7 +11,7 @@ namespace vorn {
 
 namespace {
 
-// The widest a line is laid out when the document has no width of its own.
+// The width a paragraph is first laid out in, on one line.
 constexpr qreal kUnboundedWidth = 1e6;
 
 }  // namespace
@@ -39,9 +39,13 @@ void BidiDocumentLayout::makeParagraphs()
 {
   const QTextDocument* doc = document();
   const QFont font = doc->defaultFont();
-  const bool sameLook = font == font_ && paintDevice() == device_;
+  const QTextOption option = doc->defaultTextOption();
+  const bool sameLook =
+      font == font_ && paintDevice() == device_ && option.alignment() == option_.alignment() &&
+      option.wrapMode() == option_.wrapMode() && option.textDirection() == option_.textDirection();
   font_ = font;
   device_ = paintDevice();
+  option_ = option;
   std::vector<Paragraph> made;
   made.reserve(static_cast<std::size_t>(doc->blockCount()));
   std::size_t k = 0;
@@ -54,6 +58,8 @@ void BidiDocumentLayout::makeParagraphs()
       p.text = text;
       p.positions = bidiPositions(text);
       p.layout = std::make_unique<QTextLayout>(p.positions.display, font, device_);
+      // Keeps the shaped text between drawings.
+      p.layout->setCacheEnabled(true);
       made.push_back(std::move(p));
     }
     made.back().position = block.position();
@@ -61,42 +67,75 @@ void BidiDocumentLayout::makeParagraphs()
   paragraphs_ = std::move(made);
 }
 
+namespace {
+
+// Where a line of `natural` width starts in a column of `width` from `left`, aligned as the text
+// option says for a paragraph of the direction.
+qreal alignedLeft(const QTextOption& option, Qt::LayoutDirection direction, qreal left, qreal width,
+                  qreal natural)
+{
+  Qt::Alignment h = option.alignment() & Qt::AlignHorizontal_Mask;
+  if (h & Qt::AlignHCenter) {
+    return left + (width - natural) / 2;
+  }
+  bool right = (h & Qt::AlignRight) != 0;
+  if (!(h & Qt::AlignAbsolute) && direction == Qt::RightToLeft) {
+    right = !right;
+  }
+  return right ? left + width - natural : left;
+}
+
+}  // namespace
+
 void BidiDocumentLayout::breakLines()
 {
   const QTextDocument* doc = document();
   const qreal scale = device_ ? device_->logicalDpiY() / 96.0 : 1.0;
   const qreal margin = doc->documentMargin() * scale;
   const QSizeF page = doc->pageSize();
-  const bool wraps = page.width() > 0;
   const qreal pageHeight = page.height() > 0 ? page.height() : 0;
-  QTextOption option = doc->defaultTextOption();
-  if (!wraps) {
-    option.setWrapMode(QTextOption::NoWrap);
-  }
-  // Without a width of its own the document is as wide as its widest line.
-  qreal width = wraps ? std::max<qreal>(page.width() - 2 * margin, 1) : 0;
-  if (!wraps) {
-    for (Paragraph& p : paragraphs_) {
-      p.layout->setTextOption(option);
-      p.layout->beginLayout();
-      for (QTextLine line = p.layout->createLine(); line.isValid(); line = p.layout->createLine()) {
-        line.setLineWidth(kUnboundedWidth);
-        width = std::max(width, line.naturalTextWidth());
-      }
-      p.layout->endLayout();
+  const QTextOption option = doc->defaultTextOption();
+  QTextOption oneLine = option;
+  oneLine.setWrapMode(QTextOption::NoWrap);
+  auto layOut = [](Paragraph& p, QTextOption how, qreal lineWidth) {
+    how.setTextDirection(p.direction);
+    p.layout->setTextOption(how);
+    p.layout->beginLayout();
+    for (QTextLine line = p.layout->createLine(); line.isValid(); line = p.layout->createLine()) {
+      line.setLineWidth(lineWidth);
     }
-  }
+    p.layout->endLayout();
+  };
 
-  qreal y = margin;
+  // Each paragraph is laid out once on one line of its own width; only a paragraph wider than the
+  // page is broken, at the page's width. A new width then mostly moves the lines.
+  qreal widest = 0;
   QTextBlock block = doc->begin();
   for (Paragraph& p : paragraphs_) {
-    option.setTextDirection(block.textDirection());
+    if (p.brokenWidth == kNotLaidOut) {
+      p.direction = block.textDirection();
+      layOut(p, oneLine, kUnboundedWidth);
+      p.brokenWidth = kOneLine;
+      p.natural = p.layout->lineCount() == 1 ? p.layout->lineAt(0).naturalTextWidth() : -1;
+    }
     block = block.next();
-    p.layout->setTextOption(option);
-    p.layout->beginLayout();
+    widest = std::max(widest, p.natural);
+  }
+  const qreal width = page.width() > 0 ? std::max<qreal>(page.width() - 2 * margin, 1) : widest;
+
+  qreal y = margin;
+  for (Paragraph& p : paragraphs_) {
+    const bool fits = p.natural >= 0 && p.natural <= width;
+    if (fits && p.brokenWidth != kOneLine) {
+      layOut(p, oneLine, kUnboundedWidth);
+      p.brokenWidth = kOneLine;
+    } else if (!fits && p.brokenWidth != width) {
+      layOut(p, option, width);
+      p.brokenWidth = width;
+    }
     qreal height = 0;
-    for (QTextLine line = p.layout->createLine(); line.isValid(); line = p.layout->createLine()) {
-      line.setLineWidth(width);
+    for (int k = 0; k < p.layout->lineCount(); ++k) {
+      QTextLine line = p.layout->lineAt(k);
       qreal top = y + height;
       if (pageHeight > 0) {
         const qreal pageTop = std::floor(top / pageHeight) * pageHeight;
@@ -105,10 +144,16 @@ void BidiDocumentLayout::breakLines()
           height = top - y;
         }
       }
-      line.setPosition(QPointF(0, height));
+      line.setPosition(QPointF(line.position().x(), height));
       height += line.height();
     }
-    p.layout->endLayout();
+    if (fits) {
+      const qreal textLeft = p.layout->lineAt(0).naturalTextRect().left();
+      p.layout->setPosition(
+          QPointF(alignedLeft(option, p.direction, margin, width, p.natural) - textLeft, y));
+    } else {
+      p.layout->setPosition(QPointF(margin, y));
+    }
     p.rect = QRectF(margin, y, width, height);
     y += height;
   }
@@ -135,10 +180,10 @@ void BidiDocumentLayout::draw(QPainter* painter, const PaintContext& context)
         selections.append({static_cast<int>(start), static_cast<int>(end - start), s.format});
       }
     }
-    p.layout->draw(painter, p.rect.topLeft(), selections, context.clip);
+    p.layout->draw(painter, QPointF(), selections, context.clip);
     const qsizetype cursor = context.cursorPosition - p.position;
     if (context.cursorPosition >= 0 && cursor >= 0 && cursor <= length) {
-      p.layout->drawCursor(painter, p.rect.topLeft(),
+      p.layout->drawCursor(painter, QPointF(),
                            static_cast<int>(p.positions.shown[static_cast<std::size_t>(cursor)]));
     }
   }
@@ -158,7 +203,7 @@ int BidiDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accura
   if (accuracy == Qt::ExactHit && !p->rect.contains(point)) {
     return -1;
   }
-  const QPointF local = point - p->rect.topLeft();
+  const QPointF local = point - p->layout->position();
   QTextLine line;
   for (int k = 0; k < p->layout->lineCount(); ++k) {
     line = p->layout->lineAt(k);

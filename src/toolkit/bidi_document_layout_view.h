@@ -27,20 +27,30 @@ public:
   QRectF frameBoundingRect(QTextFrame* frame) const override;
   QRectF blockBoundingRect(const QTextBlock& block) const override;
 
-  // The layout of a paragraph, in display text, for tests; null for a block it does not hold.
+  // The layout of a paragraph, in display text, at its place in the document (position()); null
+  // for a block it does not hold.
   const QTextLayout* paragraphLayout(int blockNumber) const;
 
 protected:
   void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
-  // A block: its stored text, its display text laid out, where it starts in the document and
-  // where it lies on the page.
+  // The widths a paragraph's lines are broken at besides a page's: not laid out yet, on one line
+  // of its own.
+  static constexpr qreal kNotLaidOut = -2;
+  static constexpr qreal kOneLine = -1;
+
+  // A block: its stored text, its display text laid out, where it starts in the document, its
+  // direction, its width on one line (-1 when it holds more than one line), the width its lines
+  // are broken at and the box it fills. Its layout is drawn at the layout's position.
   struct Paragraph {
     QString text;
     BidiPositions positions;
     std::unique_ptr<QTextLayout> layout;
     int position = 0;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    qreal natural = -1;
+    qreal brokenWidth = kNotLaidOut;
     QRectF rect;
   };
 
@@ -50,7 +60,9 @@ private:
   void breakLines();
 
   std::vector<Paragraph> paragraphs_;
+  // The look the paragraphs were laid out in.
   QFont font_;
+  QTextOption option_;
   const QPaintDevice* device_ = nullptr;
   QSizeF size_;
 };
