@@ -17,7 +17,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make binutils pkgconf \
             qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
             libgtest-dev googletest libbenchmark-dev \
-            fonts-noto-core fontconfig locales xvfb xauth \
+            fonts-noto-core fontconfig locales xvfb xauth qt6-translations-l10n \
             dpkg dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

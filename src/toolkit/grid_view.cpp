@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/bidi_text_view.h"
 #include "toolkit/number_cells_view.h"
 #include "windows/common/grid_texts.h"
 
@@ -375,6 +376,9 @@ ListView::ListView(QWidget* parent) : QListWidget(parent)
 {
   setObjectName("List1");
   setLayoutDirection(Qt::RightToLeft);
+  // Lines mixing Persian with numbers and Latin runs are drawn in their display order; the items
+  // keep the lines as the program wrote them.
+  setItemDelegate(new BidiItemDelegate(this));
 }
 
 void ListView::draw(const ListBox& list)

@@ -1,18 +1,42 @@
 #include "toolkit/message_box_prompter_view.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QClipboard>
+#include <QKeyEvent>
+
+#include "toolkit/bidi_text_view.h"
 
 namespace vorn {
+
+MessageBox::MessageBox(Icon icon, const std::string& title, const std::string& text,
+                       StandardButtons buttons, QWidget* parent)
+    : QMessageBox(icon, QString::fromStdString(title.empty() ? kProgramTitle : title),
+                  bidiDisplayText(text), buttons, parent),
+      text_(QString::fromStdString(text))
+{
+  setLayoutDirection(Qt::RightToLeft);
+  // The text is copied whole with Ctrl+C; a piece of it selected with the mouse would take the
+  // marks of its display order along.
+  setTextInteractionFlags(textInteractionFlags() &
+                          ~(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
+}
+
+void MessageBox::keyPressEvent(QKeyEvent* event)
+{
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(text_);
+    event->accept();
+    return;
+  }
+  QMessageBox::keyPressEvent(event);
+}
 
 namespace {
 
 QMessageBox::StandardButton show(const std::string& text, const std::string& title,
                                  QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-  QMessageBox box(icon, QString::fromStdString(title.empty() ? kProgramTitle : title),
-                  QString::fromStdString(text), buttons, QApplication::activeWindow());
-  box.setLayoutDirection(Qt::RightToLeft);
+  MessageBox box(icon, title, text, buttons, QApplication::activeWindow());
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

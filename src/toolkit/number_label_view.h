@@ -10,9 +10,9 @@ class QLabel;
 namespace vorn {
 
 // The text of a label that ends in a number after its words ("… = .85", "-4500") or is a number
-// with Latin words (">1.75 , ok"), with that number isolated left to right: in a right-to-left
-// window its point and sign then stay in front of the digits and read as written. Persian text is
-// left as it is.
+// with Latin words (">1.75 , ok"), as it is drawn: bidiDisplayText(), which isolates the number
+// left to right so that in a right-to-left window its point and sign stay in front of the digits
+// and read as written. Persian text is left as it is.
 QString withIsolatedNumber(const std::string& caption);
 
 // Draws such a label.

@@ -14,6 +14,7 @@
 
 #include "model/grid.h"
 #include "toolkit/application_view.h"
+#include "toolkit/bidi_text_view.h"
 #include "toolkit/file_name_text_view.h"
 
 namespace vorn {
@@ -240,7 +241,7 @@ void WindowView::drawCombo(QComboBox* w, const ComboBox& state)
 
 void WindowView::drawLabel(QLabel* w, const Label& state)
 {
-  w->setText(QString::fromStdString(state.caption));
+  w->setText(bidiDisplayText(state.caption));
   w->setVisible(state.visible);
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "toolkit/application_view.h"
+#include "toolkit/qt_translation_view.h"
 #include "views/about/frmabout_view.h"
 #include "views/files/form26_file_dialog_view.h"
 #include "views/main/form1_main_view.h"
@@ -38,6 +39,7 @@ namespace vorn {
 void applyProgramLook()
 {
   QApplication::setApplicationName("VORN");
+  installQtTranslation();
   QApplication::setLayoutDirection(Qt::RightToLeft);
   QFont font = QApplication::font();
   QStringList families;

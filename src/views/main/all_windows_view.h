@@ -11,7 +11,8 @@ class ViewApplication;
 inline constexpr std::array<const char*, 3> kProgramFontFamilies = {"Noto Sans Arabic", "Noto Sans",
                                                                     "DejaVu Sans"};
 
-// The look of the program: right to left, in the first installed of kProgramFontFamilies.
+// The look of the program: right to left, in the first installed of kProgramFontFamilies, with
+// Qt's own dialogs in Persian (installQtTranslation).
 void applyProgramLook();
 // Creates every window of the program (hidden until the project shows it) and draws them.
 void createAllWindows(ViewApplication& app);

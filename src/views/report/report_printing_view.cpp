@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "toolkit/bidi_document_layout_view.h"
 #include "toolkit/file_name_text_view.h"
 #include "toolkit/window_view.h"
 #include "windows/report/form27_print.h"
@@ -33,6 +34,11 @@ const QStringList& persianFonts()
 
 void layoutReportDocument(QTextDocument& document, const QString& text, const QFont& font)
 {
+  if (!dynamic_cast<BidiDocumentLayout*>(document.documentLayout())) {
+    auto* layout = new BidiDocumentLayout(&document);
+    layout->setPaintDevice(document.documentLayout()->paintDevice());
+    document.setDocumentLayout(layout);
+  }
   document.setDefaultFont(font);
   QTextOption option = document.defaultTextOption();
   option.setTextDirection(Qt::LayoutDirectionAuto);

@@ -21,7 +21,8 @@ inline constexpr std::array<const char*, 3> kReportFontFamilies = {
 // Lays the report text out as the output window and the printer show it: every line is a
 // paragraph of its own, read in the direction of its first letter (Persian lines right to left,
 // the number rows of the tables left to right, as their headings expect) and aligned to the
-// right.
+// right. The document keeps the text; it is drawn in each line's display order (a
+// BidiDocumentLayout on the document's paint device), so that "=-.5" or "A= .35" read as written.
 void layoutReportDocument(QTextDocument& document, const QString& text, const QFont& font);
 
 // The printer font: the named family when it is installed, otherwise the first installed of
