@@ -5,12 +5,15 @@
 #include <QDir>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "report_buildings.h"
 #include "toolkit/application_view.h"
 #include "toolkit/window_capture_view.h"
 #include "views/main/all_windows_view.h"
+#include "windows/report/form28_output.h"
+#include "windows/report/report_composer.h"
 
 namespace {
 
@@ -27,6 +30,21 @@ public:
   bool askOkCancel(const std::string&, const std::string&) override { return true; }
   int messages = 0;
 };
+
+// The output window holds the report of every table the building has, as if all were ticked.
+void showFullReport(vorn::Session& s)
+{
+  auto ticked = std::make_unique<vorn::Project>(s.project);
+  for (int k = 1; k <= 10; ++k) {
+    ticked->form27.Check[k].value = 1;
+  }
+  std::string text;
+  for (const std::string& line : vorn::composeReport(*ticked)) {
+    text += line;
+    text += '\n';
+  }
+  s.form28.load(text);
+}
 
 }  // namespace
 
@@ -53,7 +71,10 @@ int main(int argc, char* argv[])
     TellingPrompter prompter;
     vorn::ViewApplication app(prompter);
     vorn::createAllWindows(app);
-    app.run([&] { building.describe(app.session()); });
+    app.run([&] {
+      building.describe(app.session());
+      showFullReport(app.session());
+    });
     const int captured = vorn::captureWindows(app, folder.toStdString(), building.name);
     if (captured < 0 || prompter.messages > 0) {
       std::fprintf(stderr, "vorn-screenshots: %s failed\n", building.name);
