@@ -5,6 +5,7 @@
 
 #include "model/controls.h"
 #include "model/windows.h"
+#include "toolkit/window_geometry_view.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -23,6 +24,7 @@ class ViewApplication;
 class WindowView : public QWidget {
 public:
   WindowView(ViewApplication& app, WindowId id, const char* designCaption);
+  ~WindowView() override;
 
   WindowId id() const { return id_; }
   // Brings the window in line with the project; called after every event.
@@ -49,14 +51,22 @@ protected:
   virtual bool frameCloseRequested() = 0;
 
   void closeEvent(QCloseEvent* event) override;
+  // The window keeps within the screen and takes and keeps the size the user gives it.
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
   ViewApplication& app() { return app_; }
 
 private:
+  // Whether the window's height follows its state rather than the user.
+  bool heightSetByProgram() const;
+
   ViewApplication& app_;
   WindowId id_;
   QString designCaption_;
   int designHeight_ = 0;
+  WindowGeometry geometry_;
 };
 
 }  // namespace vorn
