@@ -63,6 +63,7 @@ Form27View::Form27View(ViewApplication& app)
   });
   browse_ = new QPushButton(QString::fromUtf8(form27_texts::browse), this);
   browse_->setObjectName("Command3");
+  keepRoomForText(browse_);
   connect(browse_, &QPushButton::clicked, this,
           [this, &logic] { forward([&logic] { logic.Command3_Click(); }); });
   auto* fileRow = new QWidget(this);
