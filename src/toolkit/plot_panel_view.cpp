@@ -1,7 +1,7 @@
 #include "toolkit/plot_panel_view.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -25,6 +25,7 @@
 #include <limits>
 
 #include "session/prompter.h"
+#include "toolkit/button_row_view.h"
 #include "toolkit/number_label_view.h"
 
 namespace vorn {
@@ -73,11 +74,10 @@ Range valueRange(Range r)
   return r;
 }
 
-// A story axis from 0 to one past the top story, ticks on whole stories at a readable step: few
-// enough that their numbers fit one above the other on a laptop's screen.
-void setStoryTicks(QValueAxis* axis, double topStory)
+// A readable step between the numbered stories of an axis up to the top story: few enough
+// numbers that they fit one above the other on a laptop's screen.
+int storyStep(int top)
 {
-  const int top = std::max(1, static_cast<int>(std::ceil(topStory)));
   int step = 1;
   for (int candidate : {1, 2, 5, 10, 20, 50}) {
     step = candidate;
@@ -85,6 +85,14 @@ void setStoryTicks(QValueAxis* axis, double topStory)
       break;
     }
   }
+  return step;
+}
+
+// A story axis from 0 to one past the top story, ticks on whole stories at a readable step.
+void setStoryTicks(QValueAxis* axis, double topStory)
+{
+  const int top = std::max(1, static_cast<int>(std::ceil(topStory)));
+  const int step = storyStep(top);
   const int high = (top / step + 1) * step;
   axis->setRange(0, high);
   axis->setTickType(QValueAxis::TicksDynamic);
@@ -184,6 +192,7 @@ PlotPanel::PlotPanel(Prompter& prompter, QWidget* parent) : QWidget(parent), pro
 
   save_ = new QPushButton(QString::fromUtf8(plot_texts::saveButton), this);
   save_->setObjectName("SavePlot");
+  keepRoomForText(save_);
   connect(save_, &QPushButton::clicked, this, [this] { saveClicked(); });
 
   auto* buttons = new QHBoxLayout;
@@ -258,9 +267,19 @@ void PlotPanel::draw(const Plot& plot)
       bars->append(set);
     }
     c->addSeries(bars);
-    auto* storiesAxis = new QBarCategoryAxis;
-    for (std::size_t k = 1; k <= stories; ++k) {
-      storiesAxis->append(QString::number(k));
+    // Story k's bar stands at k - 1; the first story and every step-th are numbered (a number
+    // for each of a tall building's stories would leave none room to be read).
+    auto* storiesAxis = new QCategoryAxis;
+    storiesAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    storiesAxis->setGridLineVisible(false);
+    const int top = std::max(1, static_cast<int>(stories));
+    storiesAxis->setRange(-0.5, top - 0.5);
+    const int step = storyStep(top);
+    if (step > 1) {
+      storiesAxis->append(QString::number(1), 0);
+    }
+    for (int k = step; k <= top; k += step) {
+      storiesAxis->append(QString::number(k), k - 1);
     }
     storiesAxis->setTitleText(QString::fromStdString(plot.verticalAxis));
     c->addAxis(storiesAxis, Qt::AlignRight);
@@ -336,20 +355,28 @@ void PlotPanel::keepTitlesWhole()
   int across = QFontMetrics(c->titleFont()).horizontalAdvance(c->title());
   int up = 0;
   QSize numbersNeed;
-  for (const QAbstractAxis* axis : c->axes()) {
+  for (QAbstractAxis* axis : c->axes()) {
     const bool horizontal = axis->orientation() == Qt::Horizontal;
     int& along = horizontal ? across : up;
     along = std::max(along, QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()));
-    if (const auto* values = qobject_cast<const QValueAxis*>(axis)) {
-      const QFontMetrics numbers(values->labelsFont());
+    const QFontMetrics numbers(axis->labelsFont());
+    int widest = 0;
+    int ticks = 0;
+    if (auto* categories = qobject_cast<QCategoryAxis*>(axis)) {
+      for (const QString& label : categories->categoriesLabels()) {
+        widest = std::max(widest, numbers.horizontalAdvance(label));
+      }
+      ticks = categories->count();
+    } else if (const auto* values = qobject_cast<const QValueAxis*>(axis)) {
       const QByteArray format = values->labelFormat().toLatin1();
-      const int widest =
+      widest =
           std::max(numbers.horizontalAdvance(QString::asprintf(format.constData(), values->min())),
                    numbers.horizontalAdvance(QString::asprintf(format.constData(), values->max())));
-      const int ticks =
-          values->tickType() == QValueAxis::TicksDynamic && values->tickInterval() > 0
-              ? static_cast<int>((values->max() - values->min()) / values->tickInterval()) + 1
-              : values->tickCount();
+      ticks = values->tickType() == QValueAxis::TicksDynamic && values->tickInterval() > 0
+                  ? static_cast<int>((values->max() - values->min()) / values->tickInterval()) + 1
+                  : values->tickCount();
+    }
+    if (ticks > 0) {
       if (horizontal) {
         numbersNeed.setWidth(ticks * (widest + kRoom));
       } else {
