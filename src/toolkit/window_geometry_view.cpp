@@ -53,7 +53,7 @@ void fitToScreen(QWidget& window)
     return;
   }
   const QRect area = screen->availableGeometry();
-  const QSize outer = window.size() + frameSize(window);
+  const QSize outer = window.frameGeometry().size();
   QPoint corner = middle - QPoint(outer.width() / 2, outer.height() / 2);
   corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - outer.width())));
   corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - outer.height())));
