@@ -72,11 +72,16 @@ print-packages:
 
 # Every window of the program, filled with a five-story and a 200-story building, as a picture
 # and a dump of its widgets in $(BUILD_DIR)/screenshots: keep a copy before a change that should
-# not change the windows and compare (`diff -r`) after it.
+# not change the windows and compare (`diff -r`) after it. The windows are drawn on a laptop's
+# screen of 1366 x 768 pixels; scale2/ holds them at twice the scale (QT_SCALE_FACTOR=2 on a
+# screen of 2732 x 1536) and 1920x1080/ on a larger screen. Each run keeps its window sizes in
+# settings of its own, so that the developer's settings never change a picture.
 .PHONY: screenshots
 screenshots: build
 	rm -rf $(BUILD_DIR)/screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/vorn-screenshots $(BUILD_DIR)/screenshots
+	$(BUILD_DIR)/vorn-screenshots $(BUILD_DIR)/screenshots
+	$(BUILD_DIR)/vorn-screenshots --scale 2 $(BUILD_DIR)/screenshots/scale2
+	$(BUILD_DIR)/vorn-screenshots --screen 1920x1080 $(BUILD_DIR)/screenshots/1920x1080
 
 # The README's gallery: four of those pictures, the five-story building's, copied into docs/gallery.
 GALLERY_WINDOWS = form1 Form10 Form13 Form18

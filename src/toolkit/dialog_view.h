@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "toolkit/window_view.h"
 
 namespace vorn {
@@ -25,11 +26,13 @@ public:
   Logic& logic() const { return logic_; }
   Controls& controls() { return app().project().*controls_; }
 
-  // A push button with the designer's name for it; a click runs the event.
+  // A push button with the designer's name for it, never narrower than its text; a click runs
+  // the event.
   QPushButton* addButton(const QString& name, const char* caption, Event click)
   {
     auto* button = new QPushButton(QString::fromUtf8(caption), this);
     button->setObjectName(name);
+    keepRoomForText(button);
     Logic& logic = logic_;
     connect(button, &QPushButton::clicked, this,
             [this, &logic, click] { forward([&logic, click] { (logic.*click)(); }); });

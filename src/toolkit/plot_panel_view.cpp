@@ -1,11 +1,13 @@
 #include "toolkit/plot_panel_view.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
@@ -23,11 +25,15 @@
 #include <limits>
 
 #include "session/prompter.h"
+#include "toolkit/button_row_view.h"
 #include "toolkit/number_label_view.h"
 
 namespace vorn {
 
 namespace {
+
+// The least a chart shrinks to, whatever its titles.
+constexpr QSize kSmallestChart{240, 180};
 
 // The two directions keep their colours in every plot: x blue, y red.
 const std::array<QColor, 2> kDirectionColours = {QColor(0x1f, 0x5f, 0xb4),
@@ -68,17 +74,25 @@ Range valueRange(Range r)
   return r;
 }
 
+// A readable step between the numbered stories of an axis up to the top story: few enough
+// numbers that they fit one above the other on a laptop's screen.
+int storyStep(int top)
+{
+  int step = 1;
+  for (int candidate : {1, 2, 5, 10, 20, 50}) {
+    step = candidate;
+    if (top / candidate <= 8) {
+      break;
+    }
+  }
+  return step;
+}
+
 // A story axis from 0 to one past the top story, ticks on whole stories at a readable step.
 void setStoryTicks(QValueAxis* axis, double topStory)
 {
   const int top = std::max(1, static_cast<int>(std::ceil(topStory)));
-  int step = 1;
-  for (int candidate : {1, 2, 5, 10, 20, 50}) {
-    step = candidate;
-    if (top / candidate <= 12) {
-      break;
-    }
-  }
+  const int step = storyStep(top);
   const int high = (top / step + 1) * step;
   axis->setRange(0, high);
   axis->setTickType(QValueAxis::TicksDynamic);
@@ -161,7 +175,7 @@ PlotPanel::PlotPanel(Prompter& prompter, QWidget* parent) : QWidget(parent), pro
   view_ = new QChartView(chart, figure_);
   view_->setObjectName("Plot");
   view_->setRenderHint(QPainter::Antialiasing);
-  view_->setMinimumSize(420, 300);
+  view_->setMinimumSize(kSmallestChart);
   view_->setFrameShape(QFrame::NoFrame);
   legend_ = new QWidget(figure_);
   legend_->setObjectName("Legend");
@@ -178,6 +192,7 @@ PlotPanel::PlotPanel(Prompter& prompter, QWidget* parent) : QWidget(parent), pro
 
   save_ = new QPushButton(QString::fromUtf8(plot_texts::saveButton), this);
   save_->setObjectName("SavePlot");
+  keepRoomForText(save_);
   connect(save_, &QPushButton::clicked, this, [this] { saveClicked(); });
 
   auto* buttons = new QHBoxLayout;
@@ -252,14 +267,25 @@ void PlotPanel::draw(const Plot& plot)
       bars->append(set);
     }
     c->addSeries(bars);
-    auto* storiesAxis = new QBarCategoryAxis;
-    for (std::size_t k = 1; k <= stories; ++k) {
-      storiesAxis->append(QString::number(k));
+    // Story k's bar stands at k - 1; the first story and every step-th are numbered (a number
+    // for each of a tall building's stories would leave none room to be read).
+    auto* storiesAxis = new QCategoryAxis;
+    storiesAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    storiesAxis->setGridLineVisible(false);
+    const int top = std::max(1, static_cast<int>(stories));
+    storiesAxis->setRange(-0.5, top - 0.5);
+    const int step = storyStep(top);
+    if (step > 1) {
+      storiesAxis->append(QString::number(1), 0);
+    }
+    for (int k = step; k <= top; k += step) {
+      storiesAxis->append(QString::number(k), k - 1);
     }
     storiesAxis->setTitleText(QString::fromStdString(plot.verticalAxis));
     c->addAxis(storiesAxis, Qt::AlignRight);
     bars->attachAxis(horizontal);
     bars->attachAxis(storiesAxis);
+    keepTitlesWhole();
     return;
   }
 
@@ -303,6 +329,77 @@ void PlotPanel::draw(const Plot& plot)
     line->attachAxis(horizontal);
     line->attachAxis(vertical);
   }
+  keepTitlesWhole();
+}
+
+void PlotPanel::keepTitlesWhole()
+{
+  // A chart cuts a title longer than the room it has short ("..."): its own title to its width,
+  // an axis title to the length of its axis. It also squeezes an axis, cutting its numbers and
+  // title, that would take more than a part of the chart's width or height. The room the axes,
+  // the titles and the margins take around the plotted area is measured by laying the chart out
+  // at trial sizes: first so large that nothing is squeezed, then from the least size the titles
+  // need upwards until nothing is.
+  QChart* c = chart();
+  const QSizeF shown = c->size();
+  auto aroundAt = [c](const QSizeF& size) {
+    c->resize(size);
+    c->layout()->activate();
+    return size - c->plotArea().size();
+  };
+  const QSizeF around = aroundAt(QSizeF(1600, 1200));
+
+  constexpr int kRoom = 12;  // a little air at the ends of each title
+  // The titles along the plotted area, the axes' numbers each in its share of the chart's width or
+  // height (a number that does not fit its share is cut too).
+  int across = QFontMetrics(c->titleFont()).horizontalAdvance(c->title());
+  int up = 0;
+  QSize numbersNeed;
+  for (QAbstractAxis* axis : c->axes()) {
+    const bool horizontal = axis->orientation() == Qt::Horizontal;
+    int& along = horizontal ? across : up;
+    along = std::max(along, QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()));
+    const QFontMetrics numbers(axis->labelsFont());
+    int widest = 0;
+    int ticks = 0;
+    if (auto* categories = qobject_cast<QCategoryAxis*>(axis)) {
+      for (const QString& label : categories->categoriesLabels()) {
+        widest = std::max(widest, numbers.horizontalAdvance(label));
+      }
+      ticks = categories->count();
+    } else if (const auto* values = qobject_cast<const QValueAxis*>(axis)) {
+      const QByteArray format = values->labelFormat().toLatin1();
+      widest =
+          std::max(numbers.horizontalAdvance(QString::asprintf(format.constData(), values->min())),
+                   numbers.horizontalAdvance(QString::asprintf(format.constData(), values->max())));
+      ticks = values->tickType() == QValueAxis::TicksDynamic && values->tickInterval() > 0
+                  ? static_cast<int>((values->max() - values->min()) / values->tickInterval()) + 1
+                  : values->tickCount();
+    }
+    if (ticks > 0) {
+      if (horizontal) {
+        numbersNeed.setWidth(ticks * (widest + kRoom));
+      } else {
+        numbersNeed.setHeight(ticks * (numbers.height() + kRoom));
+      }
+    }
+  }
+  QSize least = QSize(across + kRoom + static_cast<int>(std::ceil(around.width())),
+                      up + kRoom + static_cast<int>(std::ceil(around.height())))
+                    .expandedTo(numbersNeed)
+                    .expandedTo(kSmallestChart);
+  for (int step = 0; step < 40; ++step) {
+    const QSizeF at = aroundAt(least);
+    const bool squeezedAcross = at.width() < around.width() - 0.5;
+    const bool squeezedUp = at.height() < around.height() - 0.5;
+    if (!squeezedAcross && !squeezedUp) {
+      break;
+    }
+    least += QSize(squeezedAcross ? 10 : 0, squeezedUp ? 10 : 0);
+  }
+  c->resize(shown);
+  c->layout()->activate();
+  view_->setMinimumSize(least);
 }
 
 void PlotPanel::drawLegend(const Plot& plot)

@@ -40,6 +40,8 @@ private:
 
   Prompter& prompter_;
   void drawLegend(const Plot& plot);
+  // Keeps the chart large enough that neither its title nor its axes' titles are cut short.
+  void keepTitlesWhole();
 
   QWidget* figure_ = nullptr;
   QChartView* view_ = nullptr;

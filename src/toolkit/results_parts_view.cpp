@@ -6,13 +6,15 @@ namespace vorn {
 
 QHBoxLayout* okRow(QPushButton* ok)
 {
-  ok->setMinimumWidth(100);
+  keepRoomForText(ok, 100);
   return buttonRow({ok});
 }
 
-QSplitter* split(QWidget* window, Qt::Orientation orientation, QWidget* first, QWidget* second)
+QSplitter* split(QWidget* window, const char* name, Qt::Orientation orientation, QWidget* first,
+                 QWidget* second)
 {
   auto* parts = new QSplitter(orientation, window);
+  parts->setObjectName(name);
   parts->setChildrenCollapsible(false);
   parts->addWidget(first);
   parts->addWidget(second);

@@ -17,12 +17,14 @@ namespace vorn {
 // names (its Form_QueryUnload, or OK where the window has none). The window makes and lays out
 // what it shows itself.
 
-// OK, at least 100 pixels wide, in the middle of a row.
+// OK, at least 100 pixels wide and wider than its text, in the middle of a row.
 QHBoxLayout* okRow(QPushButton* ok);
 
 // Two parts of a window side by side (the first on the right, right to left) or one over the other
-// (the first on top). The user moves the line between them but cannot push either out of sight.
-QSplitter* split(QWidget* window, Qt::Orientation orientation, QWidget* first, QWidget* second);
+// (the first on top). The user moves the line between them but cannot push either out of sight;
+// the window keeps where the user left it under the splitter's name.
+QSplitter* split(QWidget* window, const char* name, Qt::Orientation orientation, QWidget* first,
+                 QWidget* second);
 
 // Draws a grid; its headers are longer than their numbers are wide and wrap onto a taller header.
 void drawGrid(GridView* grid, const Grid& contents);

@@ -3,11 +3,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QWindow>
 #include <algorithm>
@@ -170,6 +173,42 @@ void WindowView::closeEvent(QCloseEvent* event)
   forward([&] { close = frameCloseRequested(); });
   if (close) {
     event->accept();
+  }
+}
+
+WindowView::~WindowView()
+{
+  if (isVisible()) {
+    geometry_.store(*this, heightSetByProgram());
+  }
+}
+
+bool WindowView::heightSetByProgram() const
+{
+  return app_.project().window(id_).heightTwips > 0;
+}
+
+void WindowView::showEvent(QShowEvent* event)
+{
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) {
+    geometry_.shown(*this, heightSetByProgram());
+  }
+}
+
+void WindowView::hideEvent(QHideEvent* event)
+{
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) {
+    geometry_.store(*this, heightSetByProgram());
+  }
+}
+
+void WindowView::resizeEvent(QResizeEvent* event)
+{
+  QWidget::resizeEvent(event);
+  if (event->spontaneous() && isVisible()) {
+    geometry_.resizedByUser();
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/controls.h"
 #include "model/windows.h"
+#include "toolkit/window_geometry_view.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -23,6 +24,7 @@ class ViewApplication;
 class WindowView : public QWidget {
 public:
   WindowView(ViewApplication& app, WindowId id, const char* designCaption);
+  ~WindowView() override;
 
   WindowId id() const { return id_; }
   // The window this one belongs to on the screen: the view of its opener (none for the main
@@ -52,6 +54,10 @@ protected:
   virtual bool frameCloseRequested() = 0;
 
   void closeEvent(QCloseEvent* event) override;
+  // The window keeps within the screen and takes and keeps the size the user gives it.
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
   ViewApplication& app() { return app_; }
 
@@ -62,11 +68,14 @@ private:
   // The control the user types into first: the first enabled line edit, list or option button
   // in the focus order.
   QWidget* firstBox() const;
+  // Whether the window's height follows its state rather than the user.
+  bool heightSetByProgram() const;
 
   ViewApplication& app_;
   WindowId id_;
   QString designCaption_;
   int designHeight_ = 0;
+  WindowGeometry geometry_;
 };
 
 }  // namespace vorn

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "windows/about/frmabout.h"
 
 namespace vorn {
@@ -47,7 +48,7 @@ void FrmAboutView::build()
   FrmAbout& logic = app().session().frmAbout;
   cmdOK_ = new QPushButton(QString::fromUtf8(frmabout_texts::cmdOK), content_);
   cmdOK_->setObjectName("cmdOK");
-  cmdOK_->setMinimumWidth(100);
+  keepRoomForText(cmdOK_, 100);
   connect(cmdOK_, &QPushButton::clicked, this,
           [this, &logic] { forward([&logic] { logic.cmdOK_Click(); }); });
 

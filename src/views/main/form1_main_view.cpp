@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "windows/files/form26_file_dialog.h"
 #include "windows/main/form1_main.h"
 #include "windows/report/form27_print.h"
@@ -47,6 +48,7 @@ Form1View::Form1View(ViewApplication& app) : WindowView(app, WindowId::form1, fo
         QString::fromUtf8(form1_texts::commands.at(static_cast<std::size_t>(k - 1))), this);
     b->setObjectName(QString("Command%1").arg(k));
     b->setMinimumHeight(34);
+    keepRoomForText(b);
     connect(b, &QPushButton::clicked, this,
             [this, &logic, k] { forward([&logic, k] { logic.Command_Click(k); }); });
     // Input steps on the right (the first column in a right-to-left layout), results on the left.

@@ -25,8 +25,8 @@ Form24View::Form24View(ViewApplication& app)
   // The drifts and the stability coefficients plotted side by side below the grid.
   drifts_ = new PlotPanel(app.session().prompter, this);
   stability_ = new PlotPanel(app.session().prompter, this);
-  QSplitter* plots = split(this, Qt::Horizontal, drifts_, stability_);
-  QSplitter* gridAndPlots = split(this, Qt::Vertical, grid_, plots);
+  QSplitter* plots = split(this, "Plots", Qt::Horizontal, drifts_, stability_);
+  QSplitter* gridAndPlots = split(this, "GridAndPlots", Qt::Vertical, grid_, plots);
   gridAndPlots->setSizes({300, 460});
 
   auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "toolkit/file_name_text_view.h"
 #include "windows/report/form27_print.h"
 
@@ -62,6 +63,7 @@ Form27View::Form27View(ViewApplication& app)
   });
   browse_ = new QPushButton(QString::fromUtf8(form27_texts::browse), this);
   browse_->setObjectName("Command3");
+  keepRoomForText(browse_);
   connect(browse_, &QPushButton::clicked, this,
           [this, &logic] { forward([&logic] { logic.Command3_Click(); }); });
   auto* fileRow = new QWidget(this);
@@ -78,7 +80,7 @@ Form27View::Form27View(ViewApplication& app)
   auto makeButton = [this](const char* text, const char* name, std::function<void()> event) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setObjectName(name);
-    b->setMinimumWidth(100);
+    keepRoomForText(b, 100);
     connect(b, &QPushButton::clicked, this, [this, event] { forward(event); });
     return b;
   };

@@ -2,6 +2,9 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
@@ -13,6 +16,22 @@ namespace {
 
 constexpr int kRWidth = 56;
 constexpr int kHeightWidth = 150;
+
+// The groups scroll where the screen is too small for them; where it has room the window opens
+// showing them whole.
+class WholePage : public QScrollArea {
+public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override
+  {
+    if (widget() == nullptr) {
+      return QScrollArea::sizeHint();
+    }
+    const int frame = 2 * frameWidth();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    return widget()->sizeHint() + QSize(frame + bar, frame);
+  }
+};
 
 QLabel* cell(const char* text, int width, QWidget* parent)
 {
@@ -29,11 +48,16 @@ Form7View::Form7View(ViewApplication& app) : WindowView(app, WindowId::Form7, fo
   Form7& logic = app.session().form7;
 
   // Two columns of groups (the first column on the right), each under the height heading.
+  auto* scroll = new WholePage(this);
+  scroll->setObjectName("Systems");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* systems = new QWidget(scroll);
   std::array<QVBoxLayout*, 2> columns{new QVBoxLayout, new QVBoxLayout};
   for (QVBoxLayout* column : columns) {
     auto* heading = new QHBoxLayout;
     heading->addStretch();
-    auto* title = cell(form7_texts::heightHeading, kHeightWidth, this);
+    auto* title = cell(form7_texts::heightHeading, kHeightWidth, systems);
     title->setWordWrap(true);
     QFont bold = title->font();
     bold.setBold(true);
@@ -44,8 +68,8 @@ Form7View::Form7View(ViewApplication& app) : WindowView(app, WindowId::Form7, fo
 
   std::array<QGridLayout*, 4> grids{};
   for (int g = 0; g < 4; ++g) {
-    auto* box =
-        new QGroupBox(QString::fromUtf8(form7_texts::groups.at(static_cast<std::size_t>(g))), this);
+    auto* box = new QGroupBox(
+        QString::fromUtf8(form7_texts::groups.at(static_cast<std::size_t>(g))), systems);
     box->setObjectName(QString("Group%1").arg(g + 1));
     grids.at(static_cast<std::size_t>(g)) = new QGridLayout(box);
     grids.at(static_cast<std::size_t>(g))->setColumnStretch(0, 1);
@@ -89,17 +113,20 @@ Form7View::Form7View(ViewApplication& app) : WindowView(app, WindowId::Form7, fo
   connect(cancel_, &QPushButton::clicked, this,
           [this, &logic] { forward([&logic] { logic.CANCEL_Click(); }); });
 
-  auto* page = new QHBoxLayout;
+  auto* page = new QHBoxLayout(systems);
+  page->setContentsMargins(0, 0, 0, 0);
   page->addLayout(columns[0], 1);
   page->addLayout(columns[1], 1);
+  scroll->setWidget(systems);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(page);
+  layout->addWidget(scroll, 1);
   layout->addLayout(buttons);
+  resize(sizeHint());
 }
 
 void Form7View::drawControls()

@@ -15,7 +15,7 @@ Form20View::Form20View(ViewApplication& app)
 
   // The table, and the spectrum plotted beside it.
   plot_ = new PlotPanel(app.session().prompter, this);
-  QSplitter* tableAndPlot = split(this, Qt::Horizontal, grid_, plot_);
+  QSplitter* tableAndPlot = split(this, "TableAndPlot", Qt::Horizontal, grid_, plot_);
   tableAndPlot->setStretchFactor(1, 1);
   tableAndPlot->setSizes({(1500 + 2 * 3500) / kTwipsPerPixel + 30, 620});
 

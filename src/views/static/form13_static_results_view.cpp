@@ -14,15 +14,16 @@ Form13View::Form13View(ViewApplication& app)
   grid_ = new GridView(this);
   QHBoxLayout* bottom = okRow(addOk(form13_texts::ok));
 
-  // The list, and the forces and shears plotted beside it.
+  // The list, and the forces and shears plotted beside it, over the grid.
   plot_ = new PlotPanel(app.session().prompter, this);
-  QSplitter* listAndPlot = split(this, Qt::Horizontal, list_, plot_);
+  QSplitter* listAndPlot = split(this, "ListAndPlot", Qt::Horizontal, list_, plot_);
   listAndPlot->setSizes({520, 620});
+  QSplitter* plotAndGrid = split(this, "PlotAndGrid", Qt::Vertical, listAndPlot, grid_);
+  plotAndGrid->setSizes({500, 300});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label_);
-  layout->addWidget(listAndPlot, 5);
-  layout->addWidget(grid_, 3);
+  layout->addWidget(plotAndGrid, 1);
   layout->addLayout(bottom);
   // Wide enough for the eight columns of the grid side by side.
   resize(1160, 920);

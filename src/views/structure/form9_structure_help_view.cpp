@@ -14,6 +14,9 @@ Form9View::Form9View(ViewApplication& app) : WindowView(app, WindowId::Form9, fo
   auto add = [this, layout](const char* text, int extraPoints, bool bold) {
     auto* label = new QLabel(QString::fromUtf8(text), this);
     label->setWordWrap(true);
+    // A wrapped Persian line can be drawn a few pixels wider than it was measured when it was
+    // broken: a little room at the sides keeps its last letters in sight.
+    label->setContentsMargins(6, 0, 6, 0);
     QFont font = label->font();
     font.setBold(bold);
     font.setPointSize(font.pointSize() + extraPoints);

@@ -62,7 +62,7 @@ Form18View::Form18View(ViewApplication& app)
   resultsLayout->addWidget(label7_);
   resultsLayout->addWidget(grid_, 1);
   plot_ = new PlotPanel(app.session().prompter, this);
-  QSplitter* resultsAndPlot = split(this, Qt::Horizontal, results, plot_);
+  QSplitter* resultsAndPlot = split(this, "ResultsAndPlot", Qt::Horizontal, results, plot_);
   resultsAndPlot->setSizes({840, 580});
 
   auto* layout = new QVBoxLayout(this);
