@@ -118,6 +118,11 @@ void WindowView::placeOverOpener()
   if (layout() != nullptr) {
     layout()->activate();
   }
+  // At the size it will have on the screen, so that it is placed alike each time it opens.
+  const QSize fitted = size().boundedTo(availableWindowSize(*this));
+  if (fitted != size()) {
+    resize(fitted);
+  }
   // Frame on frame (the window's own frame is known once it has been shown).
   QRect placed(QPoint(), frameGeometry().size());
   placed.moveCenter(over->frameGeometry().center());
