@@ -214,12 +214,8 @@ void Form10::err()
   boxes_.check(w[9] > 0, 11, m[10], errore);
 }
 
-void Form10::Command1_Click()
+void Form10::goToStory(int k)
 {
-  const int k = shownStory() - 1;
-  if (k < 1) {
-    return;
-  }
   Project& p = s_.project;
   p.form10.i = k;
   resetPickers();
@@ -230,20 +226,19 @@ void Form10::Command1_Click()
   }
 }
 
+void Form10::Command1_Click()
+{
+  const int k = shownStory() - 1;
+  if (k >= 1) {
+    goToStory(k);
+  }
+}
+
 void Form10::Command2_Click()
 {
   const int from = shownStory();
-  const int k = from + 1;
-  if (from < 1 || k > kMaxStories) {
-    return;
-  }
-  Project& p = s_.project;
-  p.form10.i = k;
-  resetPickers();
-  showStory(k, padded(static_cast<double>(k)));
-  setStoryEditingEnabled(p, true);
-  if (p.STORYSET[k]) {
-    fillBoxes(k);
+  if (from >= 1 && from + 1 <= kMaxStories) {
+    goToStory(from + 1);
   }
 }
 

@@ -118,6 +118,8 @@ private:
   int shownStory() const;
   // Shows story k in Text1; previous, next and the penthouse note follow it.
   void showStory(int k, const std::string& text);
+  // Previous and next: story k becomes the current one, its pickers reset, its record shown.
+  void goToStory(int k);
   // Refills both pickers with "-" and the stories 1 … N.
   void refillPickers();
   // Both pickers back on "-"; the boxes that a copy locked become editable again.
