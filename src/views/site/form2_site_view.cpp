@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "windows/site/form2_site.h"
 
 namespace vorn {
@@ -22,7 +23,8 @@ QComboBox* newList(QWidget* parent, const char* name)
 
 }  // namespace
 
-Form2View::Form2View(ViewApplication& app) : WindowView(app, WindowId::Form2, form2_texts::caption)
+Form2View::Form2View(ViewApplication& app)
+    : DialogView(app, WindowId::Form2, form2_texts::caption, app.session().form2, &Project::form2)
 {
   Form2& logic = app.session().form2;
 
@@ -58,26 +60,11 @@ Form2View::Form2View(ViewApplication& app) : WindowView(app, WindowId::Form2, fo
   label2_->setLayoutDirection(Qt::LeftToRight);
   label2_->setAlignment(Qt::AlignCenter);
 
-  ok_ = new QPushButton(QString::fromUtf8(form2_texts::ok), this);
-  ok_->setObjectName("OK");
-  cancel_ = new QPushButton(QString::fromUtf8(form2_texts::cancel), this);
-  cancel_->setObjectName("CANCEL");
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  connect(cancel_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.CANCEL_Click(); }); });
-
   auto* site = new QFormLayout;
   site->addRow(QString::fromUtf8(form2_texts::combo1Label), combo1_);
   site->addRow(QString::fromUtf8(form2_texts::combo2Label), combo2_);
   auto* direct = new QFormLayout;
   direct->addRow(QString::fromUtf8(form2_texts::combo3Label), combo3_);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(option1_);
@@ -87,25 +74,19 @@ Form2View::Form2View(ViewApplication& app) : WindowView(app, WindowId::Form2, fo
   layout->addLayout(direct);
   layout->addSpacing(8);
   layout->addWidget(label2_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({addOk(form2_texts::ok), addCancel(form2_texts::cancel)}));
   resize(520, 300);
 }
 
 void Form2View::drawControls()
 {
-  const Form2Controls& f = app().project().form2;
+  const Form2Controls& f = controls();
   drawOption(option1_, f.Option1);
   drawOption(option2_, f.Option2);
   drawCombo(combo1_, f.Combo1);
   drawCombo(combo2_, f.Combo2);
   drawCombo(combo3_, f.Combo3);
   drawLabel(label2_, f.Label2);
-}
-
-bool Form2View::frameCloseRequested()
-{
-  app().session().form2.CANCEL_Click();
-  return true;
 }
 
 }  // namespace vorn

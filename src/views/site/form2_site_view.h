@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "toolkit/window_view.h"
+#include "toolkit/dialog_view.h"
+#include "windows/site/form2_site.h"
 
 namespace vorn {
 
 // The site dialog: the two ways of fixing A, the province, city and direct-value lists, the
 // label with A, OK and CANCEL.
-class Form2View : public WindowView {
+class Form2View : public DialogView<Form2, Form2Controls> {
 public:
   explicit Form2View(ViewApplication& app);
 
@@ -21,12 +22,9 @@ public:
   QComboBox* combo2() const { return combo2_; }
   QComboBox* combo3() const { return combo3_; }
   QLabel* label2() const { return label2_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
 
 protected:
   void drawControls() override;
-  bool frameCloseRequested() override;
 
 private:
   QRadioButton* option1_ = nullptr;
@@ -35,8 +33,6 @@ private:
   QComboBox* combo2_ = nullptr;
   QComboBox* combo3_ = nullptr;
   QLabel* label2_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace vorn
