@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/application_view.h"
+#include "toolkit/button_row_view.h"
 #include "windows/site/form7_systems.h"
 
 namespace vorn {
@@ -43,7 +44,8 @@ QLabel* cell(const char* text, int width, QWidget* parent)
 
 }  // namespace
 
-Form7View::Form7View(ViewApplication& app) : WindowView(app, WindowId::Form7, form7_texts::captionX)
+Form7View::Form7View(ViewApplication& app)
+    : DialogView(app, WindowId::Form7, form7_texts::captionX, app.session().form7, &Project::form7)
 {
   Form7& logic = app.session().form7;
 
@@ -104,43 +106,23 @@ Form7View::Form7View(ViewApplication& app) : WindowView(app, WindowId::Form7, fo
     heightLabels_.at(at) = height;
   }
 
-  ok_ = new QPushButton(QString::fromUtf8(form7_texts::ok), this);
-  ok_->setObjectName("OK");
-  cancel_ = new QPushButton(QString::fromUtf8(form7_texts::cancel), this);
-  cancel_->setObjectName("CANCEL");
-  connect(ok_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.OK_Click(); }); });
-  connect(cancel_, &QPushButton::clicked, this,
-          [this, &logic] { forward([&logic] { logic.CANCEL_Click(); }); });
-
   auto* page = new QHBoxLayout(systems);
   page->setContentsMargins(0, 0, 0, 0);
   page->addLayout(columns[0], 1);
   page->addLayout(columns[1], 1);
   scroll->setWidget(systems);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(scroll, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({addOk(form7_texts::ok), addCancel(form7_texts::cancel)}));
   resize(sizeHint());
 }
 
 void Form7View::drawControls()
 {
-  const Form7Controls& f = app().project().form7;
+  const Form7Controls& f = controls();
   for (int k = 0; k < kSystemCount; ++k) {
     drawOption(option(k), f.Option1[k]);
   }
-}
-
-bool Form7View::frameCloseRequested()
-{
-  app().session().form7.CANCEL_Click();
-  return true;
 }
 
 }  // namespace vorn
