@@ -18,6 +18,7 @@ PACKAGES := cmake g++ make binutils pkgconf \
             qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
             libgtest-dev googletest libbenchmark-dev \
             fonts-noto-core fontconfig locales xvfb xauth qt6-translations-l10n \
+            libxlsxwriter-dev python3 python3-openpyxl poppler-utils \
             dpkg dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -111,7 +112,7 @@ SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize
                   -fno-omit-frame-pointer -O1
 
 $(ASAN_DIR)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DVORN_BUILD_GUI=OFF -DVORN_BUILD_BENCH=OFF \
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DVORN_BUILD_GUI=OFF -DVORN_BUILD_WORKBOOK=OFF -DVORN_BUILD_BENCH=OFF \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1 $(WERROR)
 
 .PHONY: test-sanitized
@@ -171,7 +172,7 @@ fuzz-deps:
 
 $(FUZZ_DIR)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DVORN_BUILD_FUZZ=ON \
-	  -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_BENCH=OFF \
+	  -DVORN_BUILD_GUI=OFF -DVORN_BUILD_WORKBOOK=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_BENCH=OFF \
 	  "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG=-g1 $(WERROR)
 
 fuzz-build: fuzz-deps $(FUZZ_DIR)/CMakeCache.txt

@@ -142,6 +142,11 @@ std::optional<std::string> flushFolder(const std::string& folder)
 
 std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes)
 {
+  return replaceFileBy(path, [&bytes](int fd, const std::string&) { return writeAll(fd, bytes); });
+}
+
+std::optional<std::string> replaceFileBy(const std::string& path, const TemporaryFileWriter& write)
+{
   const Target target = resolve(path);
   if (!target.problem.empty()) {
     return target.problem;
@@ -197,7 +202,7 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
   if (::fchmod(fd, mode) != 0) {
     return fail(reason(errno));
   }
-  if (auto problem = writeAll(fd, bytes)) {
+  if (auto problem = write(fd, temp)) {
     return fail(*problem);
   }
   if (fileCalls().fsync(fd) != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,14 @@ namespace vorn {
 // them), a write-protected file (by its permission bits, also for the superuser). Gives the
 // reason when the file was not written.
 std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes);
+
+// The same replacing for a writer that writes the new file itself: it is given the temporary
+// file, open for writing (its descriptor) and by its name (for a library that opens files by
+// name and truncates them), and gives the reason when it failed. What it wrote is flushed to the
+// disk and renamed over the file only once it succeeded.
+using TemporaryFileWriter =
+    std::function<std::optional<std::string>(int fd, const std::string& temporaryPath)>;
+std::optional<std::string> replaceFileBy(const std::string& path, const TemporaryFileWriter& write);
 
 // Writes `bytes` into an existing file that is not a regular one (a device, a pipe) as it is,
 // without replacing it. Gives the system's reason when it fails.
