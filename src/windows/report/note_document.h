@@ -30,8 +30,12 @@ inline constexpr const char* directionX = "جهت افقي (x)";
 inline constexpr const char* directionY = "جهت عمودي (y)";
 // A ticked table whose data the project does not hold and no run explains.
 inline constexpr const char* notAvailable = "اطلاعات اين جدول در پروژه موجود نيست";
-// The sheet of the workbook's inputs.
+// The sheet of the workbook's inputs, and the sheets of the tables whose captions are longer than
+// a sheet's name may be.
 inline constexpr const char* inputsSheet = "اطلاعات ورودي";
+inline constexpr const char* torsionInputSheet = "ورودي پيچش و واژگوني";
+inline constexpr const char* staticSheet = "برش طبقات روش استاتيکي معادل";
+inline constexpr const char* spectrumSheet = "طيف طرح استاندارد";
 // The menu items of the main window's FILE menu and the export dialog.
 inline constexpr const char* menuNote = "&CALCULATION NOTE (PDF)...";
 inline constexpr const char* menuWorkbook = "&WORKBOOK (XLSX)...";
