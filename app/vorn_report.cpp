@@ -11,8 +11,7 @@
 #ifdef VORN_REPORT_PDF
 #include <QGuiApplication>
 
-#include "fileformat/replace_file.h"
-#include "note/calculation_note.h"
+#include "note/note_file.h"
 #endif
 #ifdef VORN_REPORT_XLSX
 #include "workbook/workbook.h"
@@ -30,11 +29,7 @@ std::optional<std::string> writeNote(const vorn::NoteDocument& note, const std::
   static char name[] = "vorn-report";
   static char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
-  const vorn::NotePdf pdf = vorn::calculationNotePdf(note);
-  if (!pdf.error.empty()) {
-    return pdf.error;
-  }
-  return vorn::replaceFile(path, pdf.bytes);
+  return vorn::writeNotePdf(note, path);
 }
 #endif
 

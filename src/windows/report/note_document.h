@@ -36,9 +36,19 @@ inline constexpr const char* inputsSheet = "اطلاعات ورودي";
 inline constexpr const char* torsionInputSheet = "ورودي پيچش و واژگوني";
 inline constexpr const char* staticSheet = "برش طبقات روش استاتيکي معادل";
 inline constexpr const char* spectrumSheet = "طيف طرح استاندارد";
-// The menu items of the main window's FILE menu and the export dialog.
+// The main window's FILE menu items, after PRINT, and the dialog of the note's title block.
 inline constexpr const char* menuNote = "&CALCULATION NOTE (PDF)...";
 inline constexpr const char* menuWorkbook = "&WORKBOOK (XLSX)...";
+inline constexpr const char* noteDialogCaption = "CALCULATION NOTE (PDF)";
+inline constexpr const char* preview = "PREVIEW";
+inline constexpr const char* save = "SAVE";
+inline constexpr const char* cancel = "CANCEL";
+inline constexpr const char* noteSaveTitle = "select *.pdf file for save";
+inline constexpr const char* noteSaveFilter = "PDF file(*.pdf)|*.pdf";
+inline constexpr const char* noteSuffix = "pdf";
+inline constexpr const char* workbookSaveTitle = "select *.xlsx file for save";
+inline constexpr const char* workbookSaveFilter = "Excel workbook(*.xlsx)|*.xlsx";
+inline constexpr const char* workbookSuffix = "xlsx";
 }  // namespace note_texts
 
 // A column of a note's table: its header as the window shows it, and its unit ("kg", "m", "cm",

@@ -4,6 +4,8 @@
 
 #include "fileformat/file_texts.h"
 #include "fileformat/replace_file.h"
+#include "session/session.h"
+#include "windows/files/form26_file_dialog.h"
 #include "windows/report/report_file.h"
 
 namespace vorn {
@@ -58,6 +60,32 @@ NoteTitle noteTitleFor(const std::string& projectPath)
     title.date = text;
   }
   return title;
+}
+
+std::string projectPathOf(Session& session)
+{
+  return session.project.HASFILE ? session.form26.composedPath() : std::string();
+}
+
+bool exportNote(Session& session, const NoteTitle& typed, const std::string& path,
+                const NoteWriter& writer)
+{
+  const std::string projectPath = projectPathOf(session);
+  NoteTitle title = noteTitleFor(projectPath);
+  title.projectTitle = typed.projectTitle;
+  title.engineer = typed.engineer;
+  title.organisation = typed.organisation;
+  std::optional<std::string> problem = exportTargetProblem(path, projectPath);
+  if (!problem) {
+    if (auto reason = writer(buildNoteDocument(session.project, title), path)) {
+      problem = exportFailure(path, *reason);
+    }
+  }
+  if (problem) {
+    session.prompter.message(*problem, report_file_texts::errorTitle);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace vorn

@@ -8,6 +8,8 @@
 
 namespace vorn {
 
+class Session;
+
 // Writes a note or a workbook of the note to a path; gives the reason (the system's or the
 // library's) when it was not written.
 // The calculation note and the workbook live in libraries of their own; the programs hand them in.
@@ -30,5 +32,15 @@ std::string exportFailure(const std::string& path, const std::string& reason);
 
 // The title block of a project file's note: the file's name without its folder and today's date.
 NoteTitle noteTitleFor(const std::string& projectPath);
+
+// The file the session's project was saved to or opened from, or the empty text for a project
+// that has none yet.
+std::string projectPathOf(Session& session);
+
+// The FILE menu's calculation note and workbook: the note of the tables the report dialog has
+// ticked, with the title block's typed fields, written to `path` by `writer`. A refusal or a
+// failure is shown in a message box and gives false; the project is never changed.
+bool exportNote(Session& session, const NoteTitle& typed, const std::string& path,
+                const NoteWriter& writer);
 
 }  // namespace vorn
