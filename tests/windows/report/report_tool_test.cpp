@@ -199,9 +199,9 @@ TEST_F(ReportTool, CommandLinesThatAreNotUnderstoodGiveStatusTwo)
     EXPECT_NE(err.str().find("--help"), std::string::npos);
   }
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_NE(
-      out.str().find("Usage: vorn-report [--format txt|pdf|xlsx] [--tables LIST] PROJECT.EQ OUTPUT"),
-      std::string::npos);
+  EXPECT_NE(out.str().find(
+                "Usage: vorn-report [--format txt|pdf|xlsx] [--tables LIST] PROJECT.EQ OUTPUT"),
+            std::string::npos);
   EXPECT_EQ(runBuiltTool("", folder).status, 2);
 }
 
@@ -339,8 +339,8 @@ TEST_F(ReportTool, TheFormatIsTheOneNamedAndNeverTheOutputsExtension)
   RecordingWriter pdf, xlsx;
   const ReportFormats formats{pdf.writer(), xlsx.writer()};
 
-  ASSERT_EQ(run({"--format", "pdf", "--title", "Tower 7", "--engineer=S. Karimi", "--tables",
-                 "1,5", "B.EQ", "note.pdf"},
+  ASSERT_EQ(run({"--format", "pdf", "--title", "Tower 7", "--engineer=S. Karimi", "--tables", "1,5",
+                 "B.EQ", "note.pdf"},
                 formats),
             0)
       << err.str();
