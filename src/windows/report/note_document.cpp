@@ -110,6 +110,19 @@ NoteTable gridTable(const Grid& g, std::string title, std::string sheet,
   return table;
 }
 
+// One row per story: its number, then its value in each array.
+template <std::size_t N>
+void addStoryRows(NoteTable& table, const std::array<const StoryArray*, N>& values, int stories)
+{
+  for (int i = 1; i <= stories; ++i) {
+    std::vector<std::string> row = {padded(static_cast<double>(i))};
+    for (const StoryArray* v : values) {
+      row.push_back(padded((*v)[i]));
+    }
+    table.rows.push_back(std::move(row));
+  }
+}
+
 std::string sheetFor(int k)
 {
   switch (k) {
@@ -181,13 +194,7 @@ void storyData(const Project& p, NoteSection& s)
   }
   const std::array<const StoryArray*, 10> values = {&p.AR, &p.DL,   &p.LL, &p.PERL, &p.PW,
                                                     &p.HW, &p.PERW, &p.LW, &p.LOD,  &p.HS};
-  for (int i = 1, n = storyCount(p); i <= n; ++i) {
-    std::vector<std::string> row = {padded(static_cast<double>(i))};
-    for (const StoryArray* v : values) {
-      row.push_back(padded((*v)[i]));
-    }
-    table.rows.push_back(std::move(row));
-  }
+  addStoryRows(table, values, storyCount(p));
   s.tables.push_back(std::move(table));
 }
 
@@ -207,13 +214,7 @@ void torsionInput(const Project& p, NoteSection& s)
   table.columns.push_back({form18_texts::headers[12], kNone});
   const std::array<const StoryArray*, 8> values = {&p.DIMx, &p.DIMy, &p.CMx, &p.CMy,
                                                    &p.CRx,  &p.CRy,  &p.Ajx, &p.Ajy};
-  for (int i = 1, n = storyCount(p); i <= n; ++i) {
-    std::vector<std::string> row = {padded(static_cast<double>(i))};
-    for (const StoryArray* v : values) {
-      row.push_back(padded((*v)[i]));
-    }
-    table.rows.push_back(std::move(row));
-  }
+  addStoryRows(table, values, storyCount(p));
   s.tables.push_back(std::move(table));
 }
 
