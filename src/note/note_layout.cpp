@@ -18,6 +18,8 @@ constexpr double kTitlePoints = 17;
 constexpr double kCodePoints = 11;
 constexpr double kSectionPoints = 12.5;
 constexpr double kSubheadingPoints = 10.5;
+// The most rows a table kept on one page has.
+constexpr std::size_t kShortTable = 12;
 
 // A piece of one text wrapped across the width, right to left.
 NotePiece paragraph(const NoteTextBox& box, double spaceBefore, const QColor& colour)
@@ -263,10 +265,14 @@ void addTable(NoteLayout& layout, const NoteTable& table, const NoteStyle& style
   }
   const int index = static_cast<int>(layout.tableHeaders.size());
   layout.tableHeaders.push_back(std::move(header));
-  for (std::size_t r = 0; r < shared->rows(); ++r) {
+  // A short table stays on one page; a long one leaves no row alone at its top or bottom.
+  const std::size_t rows = shared->rows();
+  const bool whole = rows <= kShortTable;
+  for (std::size_t r = 0; r < rows; ++r) {
     NotePiece row;
     row.height = shared->rowHeight(r);
     row.spaceBefore = r == 0 ? style.pt(4) : 0;
+    row.keepWithNext = r + 1 < rows && (whole || r == 0 || r + 2 == rows);
     row.table = index;
     row.draw = [shared, r](QPainter& painter, double top) { shared->drawRow(painter, r, top); };
     layout.pieces.push_back(std::move(row));

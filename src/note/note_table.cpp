@@ -19,6 +19,8 @@ constexpr double kPadding = 0.35;
 constexpr double kVerticalPadding = 0.25;
 constexpr double kInnerRule = 0.35;  // points
 constexpr double kOuterRule = 0.8;
+// The most lines the widths aim at for a heading; a narrower table has taller headings.
+constexpr int kMostHeadingLines = 8;
 
 // The text between the blanks the program writes around its numbers.
 QString trimmedBlanks(const std::string& text)
@@ -56,6 +58,7 @@ NoteTableLayout::NoteTableLayout(const NoteTable& table, const NoteStyle& style,
   const QFontMetricsF measureBold(largestBold, style.device);
   std::vector<double> widest(n, 0);   // the least a column's text needs at the largest size
   std::vector<double> heading(n, 0);  // a heading on one line
+  std::vector<double> numbers(n, 0);  // the widest number
   rows_.resize(table.rows.size());
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     const std::vector<std::string>& source = table.rows[r];
@@ -66,7 +69,11 @@ NoteTableLayout::NoteTableLayout(const NoteTable& table, const NoteStyle& style,
       double value = 0;
       cell.number = cellNumber(source[c], value);
       cell.shown = bidiDisplayText(trimmedBlanks(source[c]));
-      widest[c] = std::max(widest[c], measure.horizontalAdvance(cell.shown));
+      const double w = measure.horizontalAdvance(cell.shown);
+      widest[c] = std::max(widest[c], w);
+      if (cell.number) {
+        numbers[c] = std::max(numbers[c], w);
+      }
     }
   }
   for (std::size_t c = 0; c < n; ++c) {
@@ -98,16 +105,28 @@ NoteTableLayout::NoteTableLayout(const NoteTable& table, const NoteStyle& style,
   verticalPadding_ = style.pt(kVerticalPadding * points_);
 
   // Widths: each column at least its widest text; the room left goes first to the headings, so
-  // that a long heading takes two lines rather than many, then to every column alike.
+  // that they all wrap into as few lines as the width allows (one line of a heading takes about
+  // its length in that many lines, a little more where its words break unevenly), then to every
+  // column alike.
   std::vector<double> least(n);
   std::vector<double> wanted(n);
   double sumLeast = 0;
-  double sumWanted = 0;
   for (std::size_t c = 0; c < n; ++c) {
     least[c] = widest[c] * scale + 2 * padding_;
-    wanted[c] = std::max(least[c], heading[c] * scale / 2 + 2 * padding_);
     sumLeast += least[c];
-    sumWanted += wanted[c];
+  }
+  double sumWanted = 0;
+  for (int lines = 1; lines <= kMostHeadingLines; ++lines) {
+    sumWanted = 0;
+    for (std::size_t c = 0; c < n; ++c) {
+      const double oneLine = heading[c] * scale;
+      const double share = lines == 1 ? oneLine : std::min(oneLine, oneLine / lines * 1.15);
+      wanted[c] = std::max(least[c], share + 2 * padding_);
+      sumWanted += wanted[c];
+    }
+    if (sumWanted <= width) {
+      break;
+    }
   }
   std::vector<double> widths(n);
   const bool squeezed = sumLeast > width;
@@ -148,6 +167,7 @@ NoteTableLayout::NoteTableLayout(const NoteTable& table, const NoteStyle& style,
     Column& column = columns_[c];
     column.right = x;
     column.width = widths[c];
+    column.numbers = numbers[c] * scale;
     x -= widths[c];
     const double inner = std::max(widths[c] - 2 * padding_, style.pt(1));
     column.heading =
@@ -231,12 +251,16 @@ void NoteTableLayout::drawRow(QPainter& painter, std::size_t r, double top) cons
       continue;
     }
     const Column& column = columns_[c];
-    // Numbers stand at the right of their cells, words and the key column in the middle.
+    // Numbers are right-aligned, words and the key column centred.
     const Qt::Alignment across = cell.number && !(keyColumn_ && c == 0)
                                      ? Qt::AlignRight | Qt::AlignAbsolute
                                      : Qt::AlignHCenter;
     const double left = column.right - column.width + padding_;
-    const double right = std::max(column.right - padding_, left + style_.pt(1));
+    double right = std::max(column.right - padding_, left + style_.pt(1));
+    if (across & Qt::AlignRight) {
+      // The numbers of a wide column stand right-aligned in a block at its middle.
+      right = std::min(right, column.right - column.width / 2 + column.numbers / 2);
+    }
     if (row.wraps) {
       painter.drawText(
           QRectF(left, top, right - left, row.height),

@@ -44,6 +44,7 @@ private:
   struct Column {
     double right = 0;  // its right edge
     double width = 0;
+    double numbers = 0;  // the widest number's width
     NoteTextBox heading;
     NoteTextBox unit;
   };
