@@ -4,15 +4,21 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <limits>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
+#include "report_buildings.h"
 #include "sample_note.h"
+#include "scripted_prompter.h"
+#include "session/session.h"
 #include "temp_folder.h"
+#include "windows/report/report_composer.h"
 
 namespace vorn {
 namespace {
@@ -342,6 +348,76 @@ TEST(CalculationNoteInput, UnevenRowsEmptyTablesAndUnplottableValuesStillGiveANo
   const NoteFile empty{NoteDocument{}};
   ASSERT_EQ(empty.error, "");
   EXPECT_EQ(empty.pageCount(), 1);
+}
+
+// The value a report line gives after its last "=".
+std::string valueOf(const std::string& line)
+{
+  std::istringstream in(line.substr(line.rfind('=') + 1));
+  std::string value;
+  in >> value;
+  return value;
+}
+
+// The line as pdftotext may give it: the Persian comma after a number ("41،"), a neutral between
+// the number and the next Persian word, comes out in front of the number.
+std::string commaBeforeNumber(std::string line)
+{
+  const std::string comma = "،";
+  for (std::size_t at = line.find(comma); at != std::string::npos;
+       at = line.find(comma, at + comma.size())) {
+    std::size_t start = at;
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(line[start - 1]))) {
+      --start;
+    }
+    line = line.substr(0, start) + comma + line.substr(start, at - start) +
+           line.substr(at + comma.size());
+  }
+  return line;
+}
+
+TEST(CalculationNoteOfAProject, HoldsTheTextReportsShearsForcesPeriodsAndSafetyFactors)
+{
+  test::ScriptedPrompter prompter;
+  auto s = std::make_unique<Session>(prompter);
+  test::describeIrregularBuilding(*s);
+  test::tickEverything(*s, "unused.txt");
+  const NoteFile file(buildNoteDocument(s->project, {"", "", "", "IRREGULAR.EQ", "2026-12-08"}));
+  ASSERT_EQ(file.error, "");
+  std::string all;
+  for (const std::string& page : file.pages()) {
+    all += page + "\n";
+  }
+  const std::string flat = withoutBlanks(all);
+  const std::set<std::string> words = wordsOf(all);
+
+  int lines = 0;
+  int forces = 0;
+  for (const std::string& line : composeReport(s->project)) {
+    const std::string bare = withoutBlanks(line);
+    // The base shears, the periods and the safety factors against overturning: whole lines.
+    const bool valued = bare.find('=') != std::string::npos;
+    if (valued &&
+        (bare.find("برشپايه") != std::string::npos || bare.find("پريود") != std::string::npos ||
+         bare.find("ضريباطمينان") != std::string::npos)) {
+      ++lines;
+      EXPECT_TRUE(flat.find(bare) != std::string::npos ||
+                  flat.find(commaBeforeNumber(bare)) != std::string::npos)
+          << line;
+    }
+    // The story forces, weights and diaphragm forces: cells of the static run's table.
+    for (const char* label :
+         {report_texts::weightBefore, report_texts::forceXBefore, report_texts::forceYBefore,
+          report_texts::diaphragmXBefore, report_texts::diaphragmYBefore}) {
+      if (line.find(label) != std::string::npos) {
+        ++forces;
+        EXPECT_EQ(words.count(valueOf(line)), 1u) << line;
+      }
+    }
+  }
+  EXPECT_EQ(lines, 4 + 2 + 2);  // two periods and a base shear a direction, two safety factors
+  EXPECT_EQ(forces, 5 * 5);
+  expectWithinMargins(file);
 }
 
 }  // namespace
