@@ -101,9 +101,13 @@ bool paintNote(const NoteDocument& note, QPagedPaintDevice& device)
     return false;
   }
   painter.setLayoutDirection(Qt::RightToLeft);
-  const NoteStyle style = noteStyle(device);
-  const double width = device.width();
-  const PageFrame frame(note, style, width, device.height());
+  painter.scale(static_cast<double>(device.logicalDpiX()) / kNoteResolution,
+                static_cast<double>(device.logicalDpiY()) / kNoteResolution);
+  const NoteStyle style = noteStyle();
+  // The page's room in points as the page layout gives it, not in the device's whole dots.
+  const QRectF room = device.pageLayout().paintRect(QPageLayout::Point);
+  const double width = style.pt(room.width());
+  const PageFrame frame(note, style, width, style.pt(room.height()));
   NoteLayout layout = layOutNote(note, style, width);
   paginate(layout, frame.bodyHeight());
 

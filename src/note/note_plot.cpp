@@ -294,7 +294,6 @@ void NotePlotLayout::drawAxes(QPainter& painter, const QRectF& area) const
   axis.setWidthF(style_.pt(0.7));
   const double tick = style_.pt(kTick);
   const double tickHeight = style_.lineHeight(tickFont_);
-  painter.setFont(tickFont_);
 
   for (std::size_t k = 0; k < across_.ticks.size(); ++k) {
     const double x = xOf(across_.ticks[k]);

@@ -2,11 +2,13 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStringList>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "toolkit/bidi_text_view.h"
 
@@ -79,11 +81,19 @@ double NoteStyle::textWidth(const QFont& f, const QString& shown) const
   return QFontMetricsF(f, device).horizontalAdvance(shown);
 }
 
-NoteStyle noteStyle(const QPaintDevice& device)
+NoteStyle noteStyle()
 {
+  // A picture of one dot that only lends its resolution to the measuring.
+  static const QImage measuring = [] {
+    QImage image(1, 1, QImage::Format_ARGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(kNoteResolution / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
+  }();
   NoteStyle style;
-  style.device = &device;
-  style.unit = std::max(1, device.logicalDpiY()) / 72.0;
+  style.device = &measuring;
+  style.unit = kNoteResolution / 72.0;
   return style;
 }
 

@@ -13,12 +13,13 @@ class QTextLayout;
 
 namespace vorn {
 
-// The look of the note on one paint device: its fonts and the size of a point in the device's
-// units. Every length of the note is given in points and turned into device units here, so that
-// the same layout serves the PDF writer and a printer of any resolution.
+// The look of the note: its fonts and the size of a point in the units it is laid out in. The
+// note is measured and laid out on a device of its own, at the PDF writer's 1200 dots an inch,
+// and painted on any other device through a painter scaled to it, so that a printer of any
+// resolution breaks lines and pages where the PDF does.
 struct NoteStyle {
-  const QPaintDevice* device = nullptr;
-  double unit = 1;  // device units per point
+  const QPaintDevice* device = nullptr;  // what text is measured on
+  double unit = 1;                       // layout units per point
 
   double pt(double points) const { return points * unit; }
   double mm(double millimetres) const { return millimetres * 72.0 / 25.4 * unit; }
@@ -37,7 +38,10 @@ struct NoteStyle {
   double textWidth(const QFont& font, const QString& shown) const;
 };
 
-NoteStyle noteStyle(const QPaintDevice& device);
+NoteStyle noteStyle();
+
+// The dots an inch the note is laid out in.
+inline constexpr int kNoteResolution = 1200;
 
 // The colours of the note.
 namespace note_colours {

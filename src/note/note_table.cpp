@@ -198,8 +198,7 @@ NoteTableLayout::NoteTableLayout(const NoteTable& table, const NoteStyle& style,
         continue;
       }
       row.wraps = true;
-      const QRectF box = fitted.boundingRect(
-          QRectF(0, 0, inner, 1e9), Qt::TextWordWrap | Qt::TextWrapAnywhere, row.cells[c].shown);
+      const NoteTextBox box(row.cells[c].shown, font_, inner, style);
       row.height = std::max(row.height, box.height() + 2 * verticalPadding_);
     }
   }
@@ -242,7 +241,6 @@ void NoteTableLayout::drawRow(QPainter& painter, std::size_t r, double top) cons
   if (r % 2 == 1) {
     painter.fillRect(QRectF(left_, top, right_ - left_, row.height), note_colours::stripe);
   }
-  painter.setFont(font_);
   painter.setPen(note_colours::ink);
   const double lineTop = top + (row.height - style_.lineHeight(font_)) / 2;
   for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -262,10 +260,8 @@ void NoteTableLayout::drawRow(QPainter& painter, std::size_t r, double top) cons
       right = std::min(right, column.right - column.width / 2 + column.numbers / 2);
     }
     if (row.wraps) {
-      painter.drawText(
-          QRectF(left, top, right - left, row.height),
-          static_cast<int>(across) | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere,
-          cell.shown);
+      const NoteTextBox box(cell.shown, font_, right - left, style_, across);
+      box.draw(painter, left, top + (row.height - box.height()) / 2, note_colours::ink);
     } else {
       drawTextLine(painter, style_, cell.shown, font_, left, right, lineTop, across);
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <QPrinter>
 #include <cctype>
 #include <cmath>
 #include <fstream>
@@ -77,6 +78,15 @@ public:
     const NotePdf pdf = calculationNotePdf(note);
     error = pdf.error;
     std::ofstream(path(), std::ios::binary) << pdf.bytes;
+    std::ofstream(folder_.file("normalise.py")) << kNormalise;
+  }
+  // The note as a printer of the given resolution prints it into a PDF file.
+  NoteFile(const NoteDocument& note, QPrinter::PrinterMode mode) : folder_("vorn-note")
+  {
+    QPrinter printer(mode);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path()));
+    paintCalculationNote(note, printer);
     std::ofstream(folder_.file("normalise.py")) << kNormalise;
   }
   std::string path() const { return folder_.file("note.pdf"); }
@@ -304,6 +314,20 @@ TEST_F(CalculationNote, AStoppedSectionShowsItsMessageAndThePlotsTheirTexts)
 TEST_F(CalculationNote, NoWordLeavesThePageMargins)
 {
   expectWithinMargins(*file);
+}
+
+TEST_F(CalculationNote, APrinterOfScreenResolutionPrintsTheSamePages)
+{
+  // The print preview paints on a printer; its resolution changes no page.
+  const NoteFile printed(test::sampleNote(200), QPrinter::ScreenResolution);
+  EXPECT_NE(printed.info().find("Page size:       595 x 842 pts (A4)"), std::string::npos);
+  const std::vector<std::string> pages = file->pages();
+  const std::vector<std::string> printedPages = printed.pages();
+  ASSERT_EQ(printedPages.size(), pages.size());
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    EXPECT_EQ(wordsOf(printedPages[k]), wordsOf(pages[k])) << "page " << k + 1;
+  }
+  expectWithinMargins(printed);
 }
 
 TEST(CalculationNoteInput, UnevenRowsEmptyTablesAndUnplottableValuesStillGiveANote)
