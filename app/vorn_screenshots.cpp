@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
@@ -23,7 +24,9 @@
 #include "temp_folder.h"
 #include "toolkit/application_view.h"
 #include "toolkit/window_capture_view.h"
+#include "toolkit/window_view.h"
 #include "views/main/all_windows_view.h"
+#include "views/report/note_export_view.h"
 #include "windows/report/form28_output.h"
 #include "windows/report/report_composer.h"
 
@@ -141,7 +144,21 @@ int main(int argc, char* argv[])
       building.describe(app.session());
       showFullReport(app.session());
     });
-    const int captured = vorn::captureWindows(app, folder.toStdString(), building.name);
+    int captured = vorn::captureWindows(app, folder.toStdString(), building.name);
+    // The calculation note's dialog, over the main window.
+    {
+      vorn::NoteExportDialog note(app, app.view(vorn::WindowId::form1));
+      note.show();
+      QApplication::processEvents();
+      const QString base = folder + "/" + building.name + "-NoteExport";
+      QFile dump(base + ".txt");
+      if (!note.grab().save(base + ".png") || !dump.open(QIODevice::WriteOnly) ||
+          dump.write(vorn::widgetDump(note).toUtf8()) < 0) {
+        captured = -1;
+      } else if (captured >= 0) {
+        ++captured;
+      }
+    }
     if (captured < 0 || prompter.messages > 0) {
       std::fprintf(stderr, "vorn-screenshots: %s failed\n", building.name);
       return 1;

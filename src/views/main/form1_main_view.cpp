@@ -7,9 +7,11 @@
 
 #include "toolkit/application_view.h"
 #include "toolkit/button_row_view.h"
+#include "views/report/note_export_view.h"
 #include "windows/files/form26_file_dialog.h"
 #include "windows/main/form1_main.h"
 #include "windows/report/form27_print.h"
+#include "windows/report/note_document.h"
 
 namespace vorn {
 
@@ -26,6 +28,7 @@ Form1View::Form1View(ViewApplication& app) : WindowView(app, WindowId::form1, fo
     action->setObjectName(name);
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [this, event] { forward(event); });
+    return action;
   };
   addItem("MENNEW", form1_texts::menuNew, QKeySequence(Qt::CTRL | Qt::Key_N),
           [&logic] { logic.MENNEW_Click(); });
@@ -39,6 +42,20 @@ Form1View::Form1View(ViewApplication& app) : WindowView(app, WindowId::form1, fo
   Form27& print = app.session().form27;
   addItem("MENPRINT", form1_texts::menuPrint, QKeySequence(Qt::CTRL | Qt::Key_P),
           [&print] { print.open(); });
+  // The calculation note and the workbook of the ticked tables. Their dialogs are modal and run
+  // outside the session's events: what they write goes through the session when it is saved.
+  note_ = file->addAction(QString::fromUtf8(note_texts::menuNote));
+  note_->setObjectName("MENNOTE");
+  note_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  connect(note_, &QAction::triggered, this, [this, &app] {
+    NoteExportDialog dialog(app, this);
+    dialog.exec();
+  });
+  workbook_ = file->addAction(QString::fromUtf8(note_texts::menuWorkbook));
+  workbook_->setObjectName("MENWORKBOOK");
+  workbook_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X));
+  connect(workbook_, &QAction::triggered, this,
+          [this, &app] { exportWorkbookFromMenu(app, this); });
   addItem("MENEXIT", form1_texts::menuExit, QKeySequence(Qt::CTRL | Qt::Key_E),
           [&logic] { logic.MENEXIT_Click(); });
 
@@ -93,6 +110,9 @@ void Form1View::drawControls()
   drawCheck(check11_, f.Check11);
   drawButton(new_, f.NEW);
   drawButton(end_, f.END);
+  const bool tables = reportHasTable(app().project());
+  note_->setEnabled(tables);
+  workbook_->setEnabled(tables);
 }
 
 bool Form1View::frameCloseRequested()

@@ -10,7 +10,9 @@ class QAction;
 
 namespace vorn {
 
-// The main window: sixteen workflow buttons, the reset check box, NEW and END, the FILE menu.
+// The main window: sixteen workflow buttons, the reset check box, NEW and END, the FILE menu
+// (with the calculation note and the workbook after PRINT, open while the report would hold a
+// table).
 class Form1View : public WindowView {
 public:
   explicit Form1View(ViewApplication& app);
@@ -19,6 +21,8 @@ public:
   QCheckBox* check11() const { return check11_; }
   QPushButton* newButton() const { return new_; }
   QPushButton* endButton() const { return end_; }
+  QAction* noteItem() const { return note_; }
+  QAction* workbookItem() const { return workbook_; }
 
 protected:
   void drawControls() override;
@@ -29,6 +33,8 @@ private:
   QCheckBox* check11_ = nullptr;
   QPushButton* new_ = nullptr;
   QPushButton* end_ = nullptr;
+  QAction* note_ = nullptr;
+  QAction* workbook_ = nullptr;
 };
 
 }  // namespace vorn

@@ -30,11 +30,25 @@ inline constexpr const char* directionX = "جهت افقي (x)";
 inline constexpr const char* directionY = "جهت عمودي (y)";
 // A ticked table whose data the project does not hold and no run explains.
 inline constexpr const char* notAvailable = "اطلاعات اين جدول در پروژه موجود نيست";
-// The sheet of the workbook's inputs.
+// The sheet of the workbook's inputs, and the sheets of the tables whose captions are longer than
+// a sheet's name may be.
 inline constexpr const char* inputsSheet = "اطلاعات ورودي";
-// The menu items of the main window's FILE menu and the export dialog.
+inline constexpr const char* torsionInputSheet = "ورودي پيچش و واژگوني";
+inline constexpr const char* staticSheet = "برش طبقات روش استاتيکي معادل";
+inline constexpr const char* spectrumSheet = "طيف طرح استاندارد";
+// The main window's FILE menu items, after PRINT, and the dialog of the note's title block.
 inline constexpr const char* menuNote = "&CALCULATION NOTE (PDF)...";
 inline constexpr const char* menuWorkbook = "&WORKBOOK (XLSX)...";
+inline constexpr const char* noteDialogCaption = "CALCULATION NOTE (PDF)";
+inline constexpr const char* preview = "PREVIEW";
+inline constexpr const char* save = "SAVE";
+inline constexpr const char* cancel = "CANCEL";
+inline constexpr const char* noteSaveTitle = "select *.pdf file for save";
+inline constexpr const char* noteSaveFilter = "PDF file(*.pdf)|*.pdf";
+inline constexpr const char* noteSuffix = "pdf";
+inline constexpr const char* workbookSaveTitle = "select *.xlsx file for save";
+inline constexpr const char* workbookSaveFilter = "Excel workbook(*.xlsx)|*.xlsx";
+inline constexpr const char* workbookSuffix = "xlsx";
 }  // namespace note_texts
 
 // A column of a note's table: its header as the window shows it, and its unit ("kg", "m", "cm",

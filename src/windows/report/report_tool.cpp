@@ -11,6 +11,7 @@
 #include "fileformat/replace_file.h"
 #include "session/session.h"
 #include "windows/files/open_project.h"
+#include "windows/report/note_document.h"
 #include "windows/report/report_composer.h"
 #include "windows/report/report_file.h"
 
@@ -93,25 +94,39 @@ bool StreamPrompter::askOkCancel(const std::string& text, const std::string& tit
 
 std::string reportToolUsage()
 {
-  return "Usage: vorn-report [--tables LIST] PROJECT.EQ OUTPUT.txt\n"
+  return "Usage: vorn-report [--format txt|pdf|xlsx] [--tables LIST] PROJECT.EQ OUTPUT\n"
          "\n"
          "Opens the VORN project PROJECT.EQ exactly as the program's Open command does (the same\n"
          "reader and the same repeated computations, without a window) and writes the report of\n"
-         "the tables ticked in the project's print dialog to OUTPUT.txt, exactly as the print\n"
+         "the tables ticked in the project's print dialog to OUTPUT, exactly as the print\n"
          "dialog writes it with \"PRINT TO TEXT FILE:\" ticked (Windows-1256, CR LF line ends).\n"
          "A table whose data do not exist in the project is left out, except table 1.\n"
          "\n"
-         "OUTPUT.txt may be - to write the report to standard output, e.g. to pipe it on.\n"
-         "An existing OUTPUT.txt that is a device or a pipe is written into as it is. A file is\n"
+         "OUTPUT may be - to write the report to standard output, e.g. to pipe it on.\n"
+         "An existing OUTPUT that is a device or a pipe is written into as it is. A file is\n"
          "replaced only once the new report is complete; through a symbolic link, the file it\n"
          "points to is replaced and the link kept. Refused, leaving every file as it was: the\n"
-         "project file itself as OUTPUT.txt (by any name or link), a write-protected file, a\n"
+         "project file itself as OUTPUT (by any name or link), a write-protected file, a\n"
          "file with other hard links, a link that points nowhere.\n"
          "\n"
+         "With --format pdf it writes the calculation note of the same tables instead (A4, the\n"
+         "tables typeset with their units, the plots, the static run worked out step by step, the\n"
+         "message of a run that stopped), with --format xlsx a workbook (a sheet of the inputs "
+         "and\n"
+         "one per table, numbers as numbers). The format is only ever the one --format names: an\n"
+         "OUTPUT ending in .pdf still gets the text report without it. The note and the workbook\n"
+         "follow the same rules for OUTPUT, but are never written to standard output, a device or\n"
+         "a pipe.\n"
+         "\n"
          "Options:\n"
-         "  --tables LIST  report these tables instead of the ticked ones: numbers 1 to 10\n"
-         "                 separated by commas, e.g. --tables 1,2,5\n"
-         "  -h, --help     show this help and exit\n"
+         "  --format FORMAT     txt (the text report, the default), pdf (the calculation note) or\n"
+         "                      xlsx (the workbook)\n"
+         "  --tables LIST       report these tables instead of the ticked ones: numbers 1 to 10\n"
+         "                      separated by commas, e.g. --tables 1,2,5\n"
+         "  --title TEXT        the calculation note's project title (pdf only)\n"
+         "  --engineer TEXT     the engineer named in the note's title block (pdf only)\n"
+         "  --organisation TEXT the organisation named in the note's title block (pdf only)\n"
+         "  -h, --help          show this help and exit\n"
          "\n"
          "Tables: 1 general data, 2 story loads and dimensions, 3 torsion and overturning input,\n"
          "4 story displacements, 5 story shears (equivalent static method), 6 torsion and\n"
@@ -123,16 +138,58 @@ std::string reportToolUsage()
          "no table was chosen or the report could not be written, 2 for a wrong command line.\n";
 }
 
-int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const ReportFormats& formats)
 {
   std::vector<std::string> paths;
   std::optional<std::set<int>> tables;
+  std::string format = "txt";
+  std::string projectTitle, engineer, organisation;
+  // "--name VALUE" or "--name=VALUE": the value, or nothing when `arg` is another option.
+  std::optional<std::string> missing;
+  auto valueOf = [&](const std::string& name, std::size_t& k) -> std::optional<std::string> {
+    const std::string& arg = args[k];
+    if (arg == name) {
+      if (k + 1 >= args.size()) {
+        missing = name;
+        return std::nullopt;
+      }
+      return args[++k];
+    }
+    if (arg.rfind(name + "=", 0) == 0) {
+      return arg.substr(name.size() + 1);
+    }
+    return std::nullopt;
+  };
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
     if (arg == "-h" || arg == "--help") {
       errno = 0;
       out << reportToolUsage();
       return written(out, err, "the help") ? kToolSucceeded : kToolFailed;
+    }
+    if (auto value = valueOf("--format", k)) {
+      if (*value != "txt" && *value != "pdf" && *value != "xlsx") {
+        return misused(err, "'" + *value + "' is not a format: txt, pdf or xlsx");
+      }
+      format = *value;
+      continue;
+    }
+    std::string* text = nullptr;
+    std::optional<std::string> value;
+    if ((value = valueOf("--title", k))) {
+      text = &projectTitle;
+    } else if ((value = valueOf("--engineer", k))) {
+      text = &engineer;
+    } else if ((value = valueOf("--organisation", k))) {
+      text = &organisation;
+    }
+    if (text != nullptr) {
+      *text = *value;
+      continue;
+    }
+    if (missing) {
+      return misused(err, *missing + " needs a value");
     }
     if (arg == "--tables" || arg.rfind("--tables=", 0) == 0) {
       std::string list;
@@ -165,6 +222,18 @@ int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::
   const std::string& projectPath = paths[0];
   const std::string& outputPath = paths[1];
 
+  const NoteWriter& writer = format == "pdf" ? formats.pdf : formats.xlsx;
+  if (format != "txt") {
+    if (!writer) {
+      err << kToolName << ": this build of " << kToolName << " writes no " << format
+          << " (it was built without the program's screen); nothing was written\n";
+      return kToolFailed;
+    }
+    if (outputPath == "-") {
+      return misused(err, "a " + format + " file cannot go to standard output; name a file");
+    }
+  }
+
   const bool toStandardOutput = outputPath == "-";
   if (!toStandardOutput && sameFile(projectPath, outputPath)) {
     err << kToolName << ": " << outputPath << " is the project file " << projectPath
@@ -192,6 +261,23 @@ int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::
     err << kToolName << ": no table is ticked in " << projectPath
         << "; nothing was written (choose tables with --tables)\n";
     return kToolFailed;
+  }
+  if (format != "txt") {
+    NoteTitle title = noteTitleFor(projectPath);
+    title.projectTitle = projectTitle;
+    title.engineer = engineer;
+    title.organisation = organisation;
+    std::optional<std::string> problem = exportTargetProblem(outputPath, projectPath);
+    if (!problem) {
+      if (auto reason = writer(buildNoteDocument(p, title), outputPath)) {
+        problem = exportFailure(outputPath, *reason);
+      }
+    }
+    if (problem) {
+      err << kToolName << ": " << *problem << "\n";
+      return kToolFailed;
+    }
+    return kToolSucceeded;
   }
   if (toStandardOutput) {
     const ReportBytes report = encodeReport(composeReport(p), outputPath);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "session/prompter.h"
+#include "windows/report/note_export.h"
 
 namespace vorn {
 
@@ -30,10 +31,18 @@ private:
 // The tool's usage text.
 std::string reportToolUsage();
 
-// vorn-report [--tables LIST] PROJECT.EQ OUTPUT.txt: opens the project as the Open command does
-// and writes the report of the tables ticked (or listed) whose data exist, as the report dialog's
-// OK writes it to a text file. `args` are the arguments after the program name. Gives the exit
-// status.
-int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The calculation note and the workbook, where the build has them (a build without the screen
+// writes the text report only).
+struct ReportFormats {
+  NoteWriter pdf;
+  NoteWriter xlsx;
+};
+
+// vorn-report [--format txt|pdf|xlsx] [--tables LIST] PROJECT.EQ OUTPUT: opens the project as the
+// Open command does and writes the report of the tables ticked (or listed) whose data exist, as
+// the report dialog's OK writes it to a text file, or their calculation note or workbook. `args`
+// are the arguments after the program name. Gives the exit status.
+int runReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const ReportFormats& formats = {});
 
 }  // namespace vorn

@@ -65,11 +65,11 @@ ToolRun runBuiltTool(const std::string& args, const fs::path& folder,
 class ReportTool : public ::testing::Test {
 protected:
   // The tool in this process.
-  int run(const std::vector<std::string>& args)
+  int run(const std::vector<std::string>& args, const ReportFormats& formats = {})
   {
     out.str("");
     err.str("");
-    return runReportTool(args, out, err);
+    return runReportTool(args, out, err, formats);
   }
 
   test::TempFolder temp{"vorn-tool", test::FolderUse::AsCurrentFolder};
@@ -190,12 +190,17 @@ TEST_F(ReportTool, CommandLinesThatAreNotUnderstoodGiveStatusTwo)
                                              {"--tables", "11", "a.EQ", "b.txt"},
                                              {"--tables", "1,,2", "a.EQ", "b.txt"},
                                              {"--tables=x", "a.EQ", "b.txt"},
-                                             {"--output", "a.EQ", "b.txt"}}) {
+                                             {"--output", "a.EQ", "b.txt"},
+                                             {"--format", "doc", "a.EQ", "b.txt"},
+                                             {"--format=", "a.EQ", "b.txt"},
+                                             {"a.EQ", "b.txt", "--format"},
+                                             {"--title"}}) {
     EXPECT_EQ(run(args), 2) << (args.empty() ? "" : args[0]);
     EXPECT_NE(err.str().find("--help"), std::string::npos);
   }
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_NE(out.str().find("Usage: vorn-report [--tables LIST] PROJECT.EQ OUTPUT.txt"),
+  EXPECT_NE(out.str().find(
+                "Usage: vorn-report [--format txt|pdf|xlsx] [--tables LIST] PROJECT.EQ OUTPUT"),
             std::string::npos);
   EXPECT_EQ(runBuiltTool("", folder).status, 2);
 }
@@ -304,6 +309,90 @@ TEST_F(ReportTool, AnExistingOutputIsReplacedOnlyWhereThatLosesNothing)
   EXPECT_EQ(run({"B.EQ", "link.txt"}), 0) << err.str();
   EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
   EXPECT_GT(lineCount(slurp(folder / "reports" / "r.txt")), 300);
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// A note or workbook writer that keeps what it was given and gives `reason`.
+struct RecordingWriter {
+  std::vector<NoteDocument> notes;
+  std::vector<std::string> paths;
+  std::optional<std::string> reason;
+  NoteWriter writer()
+  {
+    return [this](const NoteDocument& note, const std::string& path) {
+      notes.push_back(note);
+      paths.push_back(path);
+      return reason;
+    };
+  }
+};
+
+TEST_F(ReportTool, TheFormatIsTheOneNamedAndNeverTheOutputsExtension)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  RecordingWriter pdf, xlsx;
+  const ReportFormats formats{pdf.writer(), xlsx.writer()};
+
+  ASSERT_EQ(run({"--format", "pdf", "--title", "Tower 7", "--engineer=S. Karimi", "--tables", "1,5",
+                 "B.EQ", "note.pdf"},
+                formats),
+            0)
+      << err.str();
+  ASSERT_EQ(pdf.notes.size(), 1u);
+  EXPECT_TRUE(xlsx.notes.empty());
+  EXPECT_EQ(pdf.paths[0], "note.pdf");
+  const NoteDocument& note = pdf.notes[0];
+  EXPECT_EQ(note.title.projectTitle, "Tower 7");
+  EXPECT_EQ(note.title.engineer, "S. Karimi");
+  EXPECT_EQ(note.title.projectFile, "B.EQ");
+  EXPECT_EQ(note.title.date.size(), 10u);
+  ASSERT_EQ(note.sections.size(), 2u);
+  EXPECT_EQ(note.sections[1].table, 5);
+  EXPECT_FALSE(note.sections[1].tables.empty());
+
+  // Without --format a name ending in .pdf or .xlsx still gets the text report.
+  ASSERT_EQ(run({"B.EQ", "plain.txt"}, formats), 0) << err.str();
+  ASSERT_EQ(run({"B.EQ", "looks.pdf"}, formats), 0) << err.str();
+  ASSERT_EQ(run({"--format=txt", "B.EQ", "looks.xlsx"}, formats), 0) << err.str();
+  EXPECT_TRUE(slurp(folder / "looks.pdf") == slurp(folder / "plain.txt"));
+  EXPECT_TRUE(slurp(folder / "looks.xlsx") == slurp(folder / "plain.txt"));
+  EXPECT_EQ(pdf.notes.size(), 1u);
+  EXPECT_TRUE(xlsx.notes.empty());
+}
+
+TEST_F(ReportTool, ANoteOrWorkbookThatCannotBeWrittenSaysWhyAndWritesNothing)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  const std::string project = slurp(folder / "B.EQ");
+  RecordingWriter pdf, xlsx;
+  xlsx.reason = "the disk is full";
+  const ReportFormats formats{pdf.writer(), xlsx.writer()};
+
+  EXPECT_EQ(run({"--format", "xlsx", "B.EQ", "book.xlsx"}, formats), 1);
+  EXPECT_NE(err.str().find("\"book.xlsx\""), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("the disk is full"), std::string::npos) << err.str();
+
+  // The project itself, a folder or a device is refused before a writer is asked.
+  fs::create_symlink("B.EQ", folder / "soft.pdf");
+  fs::create_directory(folder / "folder.pdf");
+  for (const char* output : {"B.EQ", "soft.pdf", "folder.pdf", "/dev/null"}) {
+    EXPECT_EQ(run({"--format", "pdf", "B.EQ", output}, formats), 1) << output;
+  }
+  EXPECT_TRUE(pdf.notes.empty());
+  EXPECT_EQ(run({"--format", "pdf", "B.EQ", "-"}, formats), 2);
+  EXPECT_TRUE(slurp(folder / "B.EQ") == project);
+
+  // A build without the screen writes text only, and says so.
+  EXPECT_EQ(run({"--format", "pdf", "B.EQ", "note.pdf"}), 1);
+  EXPECT_NE(err.str().find("writes no pdf"), std::string::npos) << err.str();
+  EXPECT_FALSE(fs::exists(folder / "note.pdf"));
 }
 
 }  // namespace
