@@ -106,16 +106,34 @@ std::string_view trimmed(std::string_view text)
   return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
-// The width of a wrapped header: its longest word or line, since the header wraps at blanks.
-std::size_t widestWord(std::string_view text)
+// The width of a wrapped header: its longest word, and room enough that each of its lines wraps
+// into three lines at most.
+std::size_t headerWidth(std::string_view text)
 {
   std::size_t widest = 0;
   while (!text.empty()) {
-    const std::size_t end = std::min(text.find_first_of(" \n"), text.size());
-    widest = std::max(widest, characterCount(text.substr(0, end)));
-    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::size_t lineEnd = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, lineEnd);
+    text.remove_prefix(std::min(lineEnd + 1, text.size()));
+    widest = std::max(widest, (characterCount(line) + 2) / 3);
+    while (!line.empty()) {
+      const std::size_t wordEnd = std::min(line.find(' '), line.size());
+      widest = std::max(widest, characterCount(line.substr(0, wordEnd)));
+      line.remove_prefix(std::min(wordEnd + 1, line.size()));
+    }
   }
   return widest;
+}
+
+// The units of the note's values: a fact written "16.5 m" is the number 16.5 and its unit.
+bool isUnit(std::string_view word)
+{
+  for (std::string_view unit : {"kg", "m", "cm", "kg·m", "s"}) {
+    if (word == unit) {
+      return true;
+    }
+  }
+  return false;
 }
 
 double columnWidth(std::size_t characters, double widest)
@@ -287,6 +305,15 @@ public:
         return;
       }
       labelWidth = std::max(labelWidth, text(sheet, row, 0, label));
+      const std::string_view shown = trimmed(value);
+      const std::size_t blank = shown.rfind(' ');
+      double number = 0;
+      if (blank != std::string_view::npos && isUnit(shown.substr(blank + 1)) &&
+          cellNumber(std::string(shown.substr(0, blank)), number)) {
+        valueWidth = std::max(valueWidth, cell(sheet, row, 1, std::string(shown.substr(0, blank))));
+        text(sheet, row++, 2, std::string(shown.substr(blank + 1)));
+        return;
+      }
       valueWidth = std::max(valueWidth, cell(sheet, row++, 1, value));
     };
 
@@ -344,7 +371,7 @@ public:
       const std::string header =
           column.unit.empty() ? column.heading : column.heading + " (" + column.unit + ")";
       text(sheet, headerRow, static_cast<lxw_col_t>(c), header, header_);
-      widths[c] = widestWord(cleanText(header));
+      widths[c] = headerWidth(cleanText(header));
     }
     for (const auto& cells : table.rows) {
       if (cells.size() > widths.size()) {

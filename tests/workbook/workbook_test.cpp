@@ -55,7 +55,7 @@ NoteTable forcesTable()
   t.columns = {{"طبقه", ""},
                {"Story force", "kg"},
                {"نتيجه", ""},
-               {"Long heading of words", ""},
+               {"Overturning moment of stories", ""},
                {"Note", ""}};
   t.rows = {{" 2", " 1234.5", "قابل قبول", " .35", "a"},
             {" 1", " -", "NOT OK", "1E-05", "b"},
@@ -72,7 +72,9 @@ NoteDocument sampleNote()
   NoteSection site;
   site.table = 1;
   site.heading = "مشخصات ساختگاه";
-  site.facts = {{"A", " .35"}, {"Soil", "III"}, {"A whole statement", ""}};
+  site.facts = {
+      {"A", " .35"},      {"Soil", "III"},        {"A whole statement", ""},   {"H", "16.5 m"},
+      {"W", "970423 kg"}, {"Trees", "12 apples"}, {"Safety", "7.14>1.75 , ok"}};
   NoteSection forces;
   forces.table = 5;
   forces.heading = "Forces";
@@ -140,6 +142,21 @@ TEST_F(Workbook, TheInputsSheetHoldsTheTitleTheFactsAndTheStopMessages)
   EXPECT_EQ(inputs.at("A" + std::to_string(site + 3)).value, "A whole statement");
   EXPECT_EQ(inputs.at("B" + std::to_string(site + 3)).type, "");
 
+  // A number with its unit: the number apart, so that it can be calculated with.
+  const auto at = [&](const char* column, int row) {
+    return inputs.at(column + std::to_string(row));
+  };
+  EXPECT_EQ(at("B", site + 4).type, "n");
+  EXPECT_EQ(test::numberIn(at("B", site + 4).value), 16.5);
+  EXPECT_EQ(at("C", site + 4).value, "m");
+  EXPECT_EQ(test::numberIn(at("B", site + 5).value), 970423);
+  EXPECT_EQ(at("C", site + 5).value, "kg");
+  for (int row : {site + 6, site + 7}) {  // not a unit, not a number
+    EXPECT_EQ(at("B", row).type, "s");
+    EXPECT_EQ(at("C", row).type, "");
+  }
+  EXPECT_EQ(at("B", site + 6).value, "12 apples");
+
   const int torsion = inputs.rowOf("Torsion");
   ASSERT_GT(torsion, site);
   EXPECT_EQ(inputs.at("A" + std::to_string(torsion + 1)).value, "The torsion run stopped");
@@ -162,7 +179,7 @@ TEST_F(Workbook, ATableSheetHoldsNumbersAsNumbersUnderAFrozenHeader)
   // The header row under the title, the story column beside it frozen.
   EXPECT_EQ(forces.freeze, "B3");
   const std::vector<std::string> headers = {"طبقه", "Story force (kg)", "نتيجه",
-                                            "Long heading of words", "Note"};
+                                            "Overturning moment of stories", "Note"};
   for (std::size_t c = 0; c < headers.size(); ++c) {
     const auto& header = forces.at(std::string(1, char('A' + c)) + "2");
     EXPECT_EQ(header.value, headers[c]);
@@ -189,8 +206,8 @@ TEST_F(Workbook, ATableSheetHoldsNumbersAsNumbersUnderAFrozenHeader)
   EXPECT_GE(forces.widths.at(2), characters("1234.5"));
   EXPECT_GE(forces.widths.at(3), characters("قابل قبول"));
   EXPECT_LT(forces.widths.at(1), forces.widths.at(3));
-  EXPECT_GE(forces.widths.at(4), characters("heading"));
-  EXPECT_LT(forces.widths.at(4), characters("Long heading of words"));
+  EXPECT_GE(forces.widths.at(4), characters("Overturning"));
+  EXPECT_LT(forces.widths.at(4), characters("Overturning moment of stories"));
   EXPECT_GE(forces.widths.at(5), 20);
   EXPECT_LE(forces.widths.at(5), 60);
 
