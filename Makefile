@@ -18,7 +18,7 @@ PACKAGES := cmake g++ make binutils pkgconf \
             qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
             libgtest-dev googletest libbenchmark-dev \
             fonts-noto-core fontconfig locales xvfb xauth qt6-translations-l10n \
-            libxlsxwriter-dev python3 python3-openpyxl poppler-utils \
+            libxlsxwriter-dev python3 python3.11-minimal python3-openpyxl poppler-utils \
             dpkg dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
