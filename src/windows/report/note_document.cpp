@@ -9,6 +9,7 @@
 #include "model/number_text.h"
 #include "session/prompter.h"
 #include "windows/about/frmabout.h"
+#include "windows/pdelta/form24_pdelta_results.h"
 #include "windows/report/form27_print.h"
 #include "windows/report/report_composer.h"
 #include "windows/site/form3_soil.h"
@@ -295,7 +296,9 @@ void pDelta(const Project& p, NoteSection& s)
   for (std::size_t c = units.size() >= 4 ? units.size() - 4 : 0; c < units.size(); ++c) {
     units[c] = kKg;
   }
-  s.tables.push_back(gridTable(g, t::pdeltaHeading, sheetFor(10), units, storyCount(p)));
+  // The window's unit line: its displacements are in metres (the text report's heading, which
+  // names centimetres, heads only its shears).
+  s.tables.push_back(gridTable(g, form24_texts::unitLabel, sheetFor(10), units, storyCount(p)));
   s.plots.push_back(storyDriftsPlot(p));
   s.plots.push_back(stabilityPlot(p));
 }
@@ -374,7 +377,7 @@ NoteDerivation direction(const Project& p, const StaticRunResult& r, bool x)
   }
   out.steps.push_back({"V", "V = C × W", plain(c) + " × " + value4(r.WT), shown(v) + " kg"});
   if (td < 0.7) {
-    out.steps.push_back({"Ft", "T = " + plain(td) + " s < 0.7 s : Ft = 0", "0", shown(0) + " kg"});
+    out.steps.push_back({"Ft", "T = " + plain(td) + " s < 0.7 s : Ft", {}, shown(0) + " kg"});
   } else if (0.25 * v < 0.07 * td * v) {
     out.steps.push_back({"Ft", "Ft = 0.25 × V ≤ 0.07 × T × V", "0.25 × " + plain(v),
                          shown(roundHalfEven(ft)) + " kg"});

@@ -83,7 +83,7 @@ struct NoteFact {
 struct NoteStep {
   std::string quantity;     // "TE", "T", "B", "C", "V", "Ft"
   std::string formula;      // "TE = 0.05 × H^0.75"
-  std::string substituted;  // "0.05 × 15^0.75"
+  std::string substituted;  // "0.05 × 15^0.75"; empty where nothing is computed (no top force)
   std::string result;       // ".38 s"
   friend bool operator==(const NoteStep&, const NoteStep&) = default;
 };

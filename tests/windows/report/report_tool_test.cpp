@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -394,6 +395,59 @@ TEST_F(ReportTool, ANoteOrWorkbookThatCannotBeWrittenSaysWhyAndWritesNothing)
   EXPECT_NE(err.str().find("writes no pdf"), std::string::npos) << err.str();
   EXPECT_FALSE(fs::exists(folder / "note.pdf"));
 }
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// What a shell command printed on its standard output.
+std::string commandOutput(const std::string& command)
+{
+  std::string text;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+      text.append(buffer, n);
+    }
+    ::pclose(pipe);
+  }
+  return text;
+}
+
+#ifdef VORN_REPORT_TOOL_PDF
+// The note is painted by Qt on the offscreen platform: no display is needed.
+TEST_F(ReportTool, TheBuiltToolWritesTheCalculationNoteWithoutADisplay)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  const std::string command = "cd '" + folder.string() +
+                              "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                              VORN_REPORT_TOOL + "' --format pdf B.EQ note.pdf 2>&1";
+  const std::string said = commandOutput(command + "; echo status=$?");
+  EXPECT_NE(said.find("status=0"), std::string::npos) << said;
+  const std::string info = commandOutput("pdfinfo '" + (folder / "note.pdf").string() + "'");
+  EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+  EXPECT_NE(info.find("Creator:"), std::string::npos) << info;
+}
+#endif
+
+#ifdef VORN_REPORT_TOOL_XLSX
+TEST_F(ReportTool, TheBuiltToolWritesTheWorkbookOfTheListedTables)
+{
+  test::ScriptedPrompter prompter;
+  savedIrregular(prompter, folder / "B.EQ");
+  const ToolRun built = runBuiltTool("--format xlsx --tables 1,5,10 B.EQ book.xlsx", folder);
+  ASSERT_EQ(built.status, 0) << built.err;
+  const std::string sheets =
+      commandOutput(std::string(VORN_TEST_PYTHON) +
+                    " -c 'import openpyxl,sys; "
+                    "print(len(openpyxl.load_workbook(sys.argv[1]).sheetnames))' '" +
+                    (folder / "book.xlsx").string() + "'");
+  EXPECT_EQ(sheets, "3\n") << "the inputs, the static shears and P-Delta";
+}
+#endif
 
 }  // namespace
 }  // namespace vorn
