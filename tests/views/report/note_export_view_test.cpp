@@ -139,5 +139,35 @@ TEST_F(NoteExportViews, SavingOverTheProjectIsRefusedWithAMessageAndTheDialogSta
   EXPECT_TRUE(fs::is_symlink(folder / "link.pdf"));
 }
 
+TEST_F(NoteExportViews, SaveWritesANewPdfAndLeavesAWriteProtectedOneAsItWas)
+{
+  app.run([this] {
+    test::describeIrregularBuilding(app.session());
+    test::tickEverything(app.session(), "unused.txt");
+  });
+  {
+    std::ofstream(folder / "kept.pdf") << "an earlier note";
+  }
+  fs::permissions(folder / "kept.pdf", fs::perms::owner_read | fs::perms::group_read);
+
+  ScriptedNoteDialog refused(app, &main());
+  refused.file = (folder / "kept.pdf").string();
+  QTest::mouseClick(refused.saveButton(), Qt::LeftButton);
+  ASSERT_EQ(prompter.shown().size(), 1u);
+  EXPECT_NE(refused.result(), QDialog::Accepted);
+  EXPECT_EQ(slurp(folder / "kept.pdf"), "an earlier note");
+
+  prompter.clear();
+  ScriptedNoteDialog saved(app, &main());
+  saved.file = (folder / "note.pdf").string();
+  QTest::mouseClick(saved.saveButton(), Qt::LeftButton);
+  EXPECT_TRUE(prompter.shown().empty()) << prompter.shown().front().text;
+  EXPECT_EQ(saved.result(), QDialog::Accepted);
+  EXPECT_EQ(slurp(folder / "note.pdf").substr(0, 5), "%PDF-");
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_NE(entry.path().filename().string().rfind(".vorn-", 0), 0u) << entry.path();
+  }
+}
+
 }  // namespace
 }  // namespace vorn
