@@ -225,7 +225,9 @@ TEST_F(NoteDocumentTest, StaleResultsAreNotWorkedOut)
   test::describeIrregularBuilding(*s);
   test::tickEverything(*s, "unused.txt");
   p().DL[1] *= 2;  // the stored results came from the lighter first floor
-  const NoteSection* shears = section(buildNoteDocument(p(), {}), 5);
+  const NoteDocument note = buildNoteDocument(p(), {});
+  const NoteSection* shears = section(note, 5);
+  ASSERT_NE(shears, nullptr);
   EXPECT_TRUE(shears->derivation.empty());
   EXPECT_FALSE(shears->tables.empty());
 }

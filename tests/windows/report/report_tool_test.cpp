@@ -402,6 +402,7 @@ TEST_F(ReportTool, ANoteOrWorkbookThatCannotBeWrittenSaysWhyAndWritesNothing)
 namespace vorn {
 namespace {
 
+#if defined(VORN_REPORT_TOOL_PDF) || defined(VORN_REPORT_TOOL_XLSX)
 // What a shell command printed on its standard output.
 std::string commandOutput(const std::string& command)
 {
@@ -415,6 +416,8 @@ std::string commandOutput(const std::string& command)
   }
   return text;
 }
+
+#endif
 
 #ifdef VORN_REPORT_TOOL_PDF
 // The note is painted by Qt on the offscreen platform: no display is needed.
