@@ -55,19 +55,6 @@ int decimalsOf(double step)
   return decimals;
 }
 
-// A readable step between the numbered stories of an axis up to the top story.
-int storyStep(int top)
-{
-  int step = 1;
-  for (int candidate : {1, 2, 5, 10, 20, 50}) {
-    step = candidate;
-    if (top / candidate <= 8) {
-      break;
-    }
-  }
-  return step;
-}
-
 QString numberText(double value, int decimals)
 {
   return bidiDisplayText(QString::number(value, 'f', decimals));
@@ -174,7 +161,7 @@ NotePlotLayout::NotePlotLayout(const Plot& plot, const NoteStyle& style, double 
   if (bars_ || plot.storyAxis) {
     const int top = bars_ ? std::max(1, stories_)
                           : std::max(1, static_cast<int>(std::ceil(up.valid() ? up.high : 1)));
-    const int step = storyStep(top);
+    const int step = plotStoryStep(top);
     if (bars_) {
       up_.low = 0.5;
       up_.high = top + 0.5;

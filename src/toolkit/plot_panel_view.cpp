@@ -74,25 +74,11 @@ Range valueRange(Range r)
   return r;
 }
 
-// A readable step between the numbered stories of an axis up to the top story: few enough
-// numbers that they fit one above the other on a laptop's screen.
-int storyStep(int top)
-{
-  int step = 1;
-  for (int candidate : {1, 2, 5, 10, 20, 50}) {
-    step = candidate;
-    if (top / candidate <= 8) {
-      break;
-    }
-  }
-  return step;
-}
-
 // A story axis from 0 to one past the top story, ticks on whole stories at a readable step.
 void setStoryTicks(QValueAxis* axis, double topStory)
 {
   const int top = std::max(1, static_cast<int>(std::ceil(topStory)));
-  const int step = storyStep(top);
+  const int step = plotStoryStep(top);
   const int high = (top / step + 1) * step;
   axis->setRange(0, high);
   axis->setTickType(QValueAxis::TicksDynamic);
@@ -274,7 +260,7 @@ void PlotPanel::draw(const Plot& plot)
     storiesAxis->setGridLineVisible(false);
     const int top = std::max(1, static_cast<int>(stories));
     storiesAxis->setRange(-0.5, top - 0.5);
-    const int step = storyStep(top);
+    const int step = plotStoryStep(top);
     if (step > 1) {
       storiesAxis->append(QString::number(1), 0);
     }

@@ -273,4 +273,16 @@ PlotImageFile plotImageFile(const std::string& chosenPath, bool svgFilterChosen)
   return {chosenPath + ".png", PlotImageFile::Format::Png};
 }
 
+int plotStoryStep(int top)
+{
+  int step = 1;
+  for (int candidate : {1, 2, 5, 10, 20, 50}) {
+    step = candidate;
+    if (top / candidate <= 8) {
+      break;
+    }
+  }
+  return step;
+}
+
 }  // namespace vorn

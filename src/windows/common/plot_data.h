@@ -122,6 +122,11 @@ Plot stabilityPlot(const Project& project);
 // The total torsional moment of every story for the shear in x and in y, as bars.
 Plot torsionPlot(const Project& project);
 
+// A readable step between the numbered stories of an axis up to the top story: few enough
+// numbers (at most eight or so) that they fit one above the other on a laptop's screen or in a
+// plot of the calculation note.
+int plotStoryStep(int top);
+
 // Where and how a plot image is written: the chosen name with ".png" or ".svg" added when the
 // name ends in neither (in any letter case), and the format its ending names. The filter chosen
 // in the save dialog decides only for a name without either ending.
