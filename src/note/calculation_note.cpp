@@ -163,6 +163,8 @@ QByteArray xmpMetadata(const std::string& title, const std::string& author,
 NotePdf calculationNotePdf(const NoteDocument& note)
 {
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    // A program's own fault, never the user's: every program that writes notes makes the
+    // application first.
     return {{}, "the calculation note needs a running Qt application"};
   }
   QByteArray bytes;
@@ -176,7 +178,7 @@ NotePdf calculationNotePdf(const NoteDocument& note)
     writer.setCreator(QString::fromStdString(note.program));
     writer.setDocumentXmpMetadata(xmpMetadata(title, note.title.engineer, note.program));
     if (!paintNote(note, writer)) {
-      return {{}, "the PDF writer could not paint the calculation note"};
+      return {{}, note_texts::notPainted};
     }
   }
   buffer.close();

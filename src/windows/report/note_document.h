@@ -28,6 +28,8 @@ inline constexpr const char* pageOf = " از ";
 inline constexpr const char* derivationHeading = "نحوه محاسبه";
 inline constexpr const char* directionX = "جهت افقي (x)";
 inline constexpr const char* directionY = "جهت عمودي (y)";
+// The PDF writer could not paint the note (the reason of a note not written).
+inline constexpr const char* notPainted = "يادداشت محاسبات در فايل PDF ترسيم نشد";
 // A ticked table whose data the project does not hold and no run explains.
 inline constexpr const char* notAvailable = "اطلاعات اين جدول در پروژه موجود نيست";
 // The sheet of the workbook's inputs, and the sheets of the tables whose captions are longer than
