@@ -94,6 +94,18 @@ NotePiece labelled(const QString& label, const QString& value, const QFont& labe
   return piece;
 }
 
+// A box filled and framed: the title block's and a stop message's.
+void drawFramedBox(QPainter& painter, const QRectF& box, const QColor& fill, const QColor& frame,
+                   double frameWidth)
+{
+  painter.fillRect(box, fill);
+  QPen pen(frame);
+  pen.setWidthF(frameWidth);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(box);
+}
+
 // The title block of the first page: what the note is, under which code, and the project.
 NotePiece titleBlock(const NoteDocument& note, const NoteStyle& style, double width)
 {
@@ -146,12 +158,7 @@ NotePiece titleBlock(const NoteDocument& note, const NoteStyle& style, double wi
       return;
     }
     const QRectF box(0, top + boxTop, width, boxHeight);
-    painter.fillRect(box, note_colours::stripe);
-    QPen frame(note_colours::rule);
-    frame.setWidthF(style.pt(0.8));
-    painter.setPen(frame);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
+    drawFramedBox(painter, box, note_colours::stripe, note_colours::rule, style.pt(0.8));
     painter.save();
     painter.translate(padding, 0);
     double y = box.top() + padding;
@@ -174,12 +181,7 @@ NotePiece stopBox(const std::string& message, const NoteStyle& style, double wid
   piece.spaceBefore = style.pt(6);
   piece.draw = [text, padding, width, style](QPainter& painter, double top) {
     const QRectF box(0, top, width, text.height() + 2 * padding);
-    painter.fillRect(box, note_colours::stopFill);
-    QPen frame(note_colours::stopFrame);
-    frame.setWidthF(style.pt(1));
-    painter.setPen(frame);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
+    drawFramedBox(painter, box, note_colours::stopFill, note_colours::stopFrame, style.pt(1));
     text.draw(painter, padding, top + padding, note_colours::ink);
   };
   return piece;
